@@ -1,0 +1,38 @@
+# Vorbix: top-level commands. Each installs missing Debian packages first, then builds in build/.
+PACKAGES := qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev fonts-liberation xvfb xdotool poppler-utils
+BUILD    := build
+JOBS     := $(shell nproc 2>/dev/null || echo 2)
+ARGS     ?=
+FILTER   ?=
+SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/app/vorbix $(ARGS)
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@FILTER='$(FILTER)' BUILD_DIR=$(BUILD) bash bench/run.sh
+
+clean:
+	rm -rf $(BUILD)
