@@ -51,6 +51,11 @@ public:
 
     void SetView(IHexView* view);
 
+    // Busy cursor around long operations (calls nest) and a repaint of the whole view.
+    void BeginBusy() const;
+    void EndBusy() const;
+    void Repaint() const;
+
     // ---- Document and file I/O -------------------------------------------
     void CreateEmptyFile(const QString& name);
     void LoadFromFile(const QString& name);
