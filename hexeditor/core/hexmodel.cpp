@@ -1,110 +1,241 @@
-// First cut of the hex document: every member links; bodies are filled in later.
-#include "hexmodel.h"
+// The hex document's lifecycle: construction, properties, new, load and save.
+#include "hexmodel_impl.h"
+#include "savefile.h"
 
-struct THexModel::Impl {
-    IHexView* view = nullptr;
-};
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-THexModel::THexModel(IHexView* view) : d(std::make_unique<Impl>()) { d->view = view; }
-THexModel::~THexModel() = default;
-void THexModel::SetView(IHexView* view) { d->view = view; }
-void THexModel::BeginBusy() const {}
-void THexModel::EndBusy() const {}
-void THexModel::Repaint() const {}
-void THexModel::CreateEmptyFile(const QString&) {}
-void THexModel::LoadFromFile(const QString&) {}
-bool THexModel::SaveToFile(const QString&) { return false; }
-int32_t THexModel::DataSize() const { return 0; }
-QString THexModel::FileName() const { return QStringLiteral("---"); }
-QString THexModel::WorkFileName() const { return {}; }
-bool THexModel::Modified() const { return false; }
-bool THexModel::FileReadOnly() const { return true; }
-void THexModel::SetFileReadOnly(bool) {}
-bool THexModel::CreateBackup() const { return true; }
-void THexModel::SetCreateBackup(bool) {}
-QString THexModel::BackupExtension() const { return QStringLiteral(".bak"); }
-void THexModel::SetBackupExtension(const QString&) {}
-bool THexModel::NoSizeChange() const { return false; }
-void THexModel::SetNoSizeChange(bool) {}
-bool THexModel::AllowInsertMode() const { return false; }
-void THexModel::SetAllowInsertMode(bool) {}
-uint8_t THexModel::ReadByte(int32_t) const { return 0; }
-void THexModel::WriteByte(int32_t, uint8_t) {}
-void THexModel::ReadBlock(void*, int32_t, int32_t) const {}
-void THexModel::WriteBlock(const void*, int32_t, int32_t) {}
-QByteArray THexModel::BufferFromFile(int32_t, int32_t& count) const {
-    count = 0;
-    return {};
+using hexfile::Native;
+using hexfile::TFd;
+
+THexModel::THexModel(IHexView* view) : d(std::make_unique<Impl>()) {
+    d->view = view;
+    d->poster = std::make_unique<TStatePoster>([this] { Notify(); });
+    // The name is taken now, exclusively; when the temporary folder refuses,
+    // the first edit tries again and reports the failure.
+    try {
+        d->work.Ensure();
+    } catch (const EHexEditorError&) {
+    }
 }
-void THexModel::ChangeByte(int32_t, uint8_t, uint8_t) {}
-void THexModel::InsertBuffer(const uint8_t*, int32_t, int32_t) {}
-void THexModel::AppendBuffer(const uint8_t*, int32_t) {}
-void THexModel::ReplaceSelection(const uint8_t*, int32_t) {}
-void THexModel::DeleteSelection() {}
-void THexModel::DeleteRange(int32_t, int32_t, THexCell) {}
-bool THexModel::InsertNibble(int32_t, bool) { return false; }
-void THexModel::DeleteAtCaret(bool) {}
-bool THexModel::CanChange(int, int32_t, int32_t, int32_t) { return false; }
-bool THexModel::IsChanged(int32_t) const { return false; }
-void THexModel::SetChanged(int32_t, bool) {}
-void THexModel::TruncateChangedMarks(int32_t) {}
-void THexModel::Undo() {}
-void THexModel::ClearUndo() {}
-bool THexModel::CanUndo() const { return false; }
-QString THexModel::UndoDescription() const { return QStringLiteral("No Undo"); }
-int THexModel::UndoCount() const { return 0; }
-QByteArray THexModel::UndoJournalBytes() const { return {}; }
-int THexModel::Translation() const { return 0; }
-void THexModel::SetTranslation(int) {}
-bool THexModel::MaskWhiteSpaces() const { return true; }
-void THexModel::SetMaskWhiteSpaces(bool) {}
-uint8_t THexModel::MaskChar() const { return '.'; }
-void THexModel::SetMaskChar(uint8_t) {}
-bool THexModel::SwapNibbles() const { return false; }
-void THexModel::SetSwapNibbles(bool) {}
-int THexModel::BytesPerLine() const { return 16; }
-void THexModel::SetBytesPerLine(int) {}
-int THexModel::ColCount() const { return 3 * 16 + 3; }
-int32_t THexModel::RowCount() const { return 1; }
-int THexModel::SeparatorColumn() const { return 2 * 16 + 2; }
-THexCellPosition THexModel::CellToPosition(int, int32_t) const { return {}; }
-THexCell THexModel::PositionToCell(int32_t, bool) const { return {}; }
-int THexModel::TwinColumn(int col) const { return col; }
-bool THexModel::IsHexColumn(int) const { return false; }
-bool THexModel::IsCharColumn(int) const { return false; }
-void THexModel::RecomputeGrid() {}
-int THexModel::Col() const { return 2; }
-int32_t THexModel::Row() const { return 0; }
-THexCell THexModel::Caret() const { return {}; }
-int32_t THexModel::CaretPosition() const { return 0; }
-int32_t THexModel::CurrentPosition() const { return 0; }
-bool THexModel::InCharField() const { return false; }
-bool THexModel::CaretInCharField() const { return false; }
-int32_t THexModel::SelStart() const { return 0; }
-void THexModel::SetSelStart(int32_t) {}
-int32_t THexModel::SelEnd() const { return 0; }
-void THexModel::SetSelEnd(int32_t) {}
-int32_t THexModel::SelCount() const { return 0; }
-int32_t THexModel::SelLow() const { return -1; }
-int32_t THexModel::SelHigh() const { return -1; }
-int32_t THexModel::SelAnchor() const { return -1; }
-bool THexModel::IsSelected(int32_t) const { return false; }
-bool THexModel::Selecting() const { return false; }
-void THexModel::SetSelecting(bool) {}
-bool THexModel::InsertToggle() const { return false; }
-void THexModel::SetInsertToggle(bool) {}
-bool THexModel::InsertMode() const { return false; }
-bool THexModel::Seek(int32_t, int, bool) { return false; }
-void THexModel::SetMarker(int, int32_t) {}
-int32_t THexModel::GetMarker(int) const { return -1; }
-int THexModel::MarkerOnRow(int32_t) const { return -1; }
-void THexModel::ClearSelection(bool) {}
-void THexModel::ExtendSelection(THexCell, THexCell) {}
-void THexModel::MoveCaret(int, int32_t) {}
-bool THexModel::SelectCell(int, int32_t) { return false; }
-void THexModel::PostStateChanged() {}
-void THexModel::LoadDisplayWindow(int32_t) {}
-uint8_t THexModel::DisplayByte(int32_t) const { return 0; }
-void THexModel::UpdateDisplayWindow(int32_t, uint8_t) {}
-void THexModel::DropDisplayWindow() {}
-int32_t THexModel::DisplayWindowStart() const { return -1; }
+
+THexModel::~THexModel() = default; // the working file removes itself
+
+void THexModel::SetView(IHexView* view) {
+    d->view = view;
+}
+
+void THexModel::BeginBusy() const {
+    if (d->view) d->view->BeginBusy();
+}
+
+void THexModel::EndBusy() const {
+    if (d->view) d->view->EndBusy();
+}
+
+void THexModel::Repaint() const {
+    if (d->view) d->view->InvalidateAll();
+}
+
+void THexModel::Notify() {
+    if (OnStateChanged) {
+        const auto handler = OnStateChanged; // the handler may replace itself
+        handler();
+    }
+}
+
+void THexModel::PostStateChanged() {
+    d->poster->Post();
+}
+
+// ---- Document -----------------------------------------------------------------
+
+int32_t THexModel::DataSize() const {
+    return int32_t(d->work.Size());
+}
+QString THexModel::FileName() const {
+    return d->fileName;
+}
+QString THexModel::WorkFileName() const {
+    return d->work.Path();
+}
+bool THexModel::Modified() const {
+    return d->modified;
+}
+bool THexModel::FileReadOnly() const {
+    return d->fileReadOnly;
+}
+
+void THexModel::SetFileReadOnly(bool value) {
+    if (value == d->fileReadOnly) return;
+    d->fileReadOnly = value;
+    if (value) PostStateChanged();
+}
+
+bool THexModel::CreateBackup() const {
+    return d->createBackup;
+}
+void THexModel::SetCreateBackup(bool value) {
+    d->createBackup = value;
+}
+QString THexModel::BackupExtension() const {
+    return d->backupExtension;
+}
+void THexModel::SetBackupExtension(const QString& value) {
+    d->backupExtension = value;
+}
+bool THexModel::NoSizeChange() const {
+    return d->noSizeChange;
+}
+
+void THexModel::SetNoSizeChange(bool value) {
+    if (value == d->noSizeChange) return;
+    d->noSizeChange = value;
+    d->allowInsertMode = d->allowInsertMode && !value;
+    PostStateChanged();
+}
+
+bool THexModel::AllowInsertMode() const {
+    return d->allowInsertMode;
+}
+
+void THexModel::SetAllowInsertMode(bool value) {
+    value = value && !d->noSizeChange;
+    if (value == d->allowInsertMode) return;
+    d->allowInsertMode = value;
+    PostStateChanged();
+}
+
+void THexModel::EnsureWorkFile() {
+    if (!d->work.IsOpen()) {
+        d->work.Ensure();
+        d->marks.Truncate(0);
+    }
+}
+
+void THexModel::CreateEmptyFile(const QString& name) {
+    if (d->work.IsOpen()) d->work.Resize(0);
+    d->fileName = name;
+    d->haveSource = false;
+    d->modified = false;
+    ClearUndo();
+    ClearSelection(false);
+    d->marks.Truncate(0);
+    RecomputeGrid();
+    d->fileReadOnly = true;
+    MoveCaret(2, 0);
+    Repaint();
+}
+
+void THexModel::LoadFromFile(const QString& name) {
+    // Probe: the file must be readable; whether it is writable decides FileReadOnly.
+    d->fileReadOnly = true;
+    const QByteArray name8 = Native(name);
+    TFd src(::open(name8.constData(), O_RDONLY | O_CLOEXEC));
+    struct stat st {};
+    if (!src.Valid() || ::fstat(src.Get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_size > kMaxDataSize)
+        return;
+    const bool writable = TFd(::open(name8.constData(), O_RDWR | O_CLOEXEC)).Valid();
+
+    bool copied = false;
+    {
+        TBusyScope busy(*this);
+        // A fresh working file takes the copy; the current one is replaced only
+        // when the copy succeeded, so a failure leaves the document whole.
+        copied = d->work.ReplaceWithCopyOf(src.Get(), st.st_size);
+    }
+    if (!copied) {
+        Repaint();
+        return;
+    }
+    d->fileReadOnly = !writable;
+    d->fileName = name;
+    d->haveSource = true;
+    d->sourceDev = st.st_dev;
+    d->sourceIno = st.st_ino;
+    d->modified = false;
+    ClearUndo();
+    d->marks.Truncate(0);
+    ClearSelection(false);
+    RecomputeGrid();
+    d->selecting = false;
+    MoveCaret(2, 0);
+    Repaint();
+}
+
+bool THexModel::SaveToFile(const QString& name) {
+    TBusyScope busy(*this);
+    bool ok = false;
+    try {
+        hexsave::TFileId target;
+        const bool sameFile =
+            name == d->fileName || (d->haveSource && hexsave::FileIdOf(name, target) &&
+                                    target.dev == d->sourceDev && target.ino == d->sourceIno);
+        if (d->createBackup && d->modified && sameFile &&
+            !hexsave::MakeBackup(name, d->backupExtension)) {
+            Repaint();
+            return false;
+        }
+        EnsureWorkFile();
+        hexsave::TFileId written;
+        ok = hexsave::WriteFileSafely(d->work.Fd(), d->work.Size(), name, &written);
+        if (ok) {
+            d->marks.Truncate(0);
+            d->modified = false;
+            d->fileReadOnly = false;
+            d->fileName = name;
+            d->haveSource = true;
+            d->sourceDev = written.dev;
+            d->sourceIno = written.ino;
+            ClearUndo();
+        }
+    } catch (const EHexEditorError&) {
+        ok = false;
+    }
+    Repaint();
+    return ok;
+}
+
+// ---- Character column properties ------------------------------------------------
+
+int THexModel::Translation() const {
+    return d->translation;
+}
+
+void THexModel::SetTranslation(int value) {
+    if (value == d->translation) return;
+    d->translation = value;
+    Repaint();
+}
+
+bool THexModel::MaskWhiteSpaces() const {
+    return d->maskWhiteSpaces;
+}
+
+void THexModel::SetMaskWhiteSpaces(bool value) {
+    if (value == d->maskWhiteSpaces) return;
+    d->maskWhiteSpaces = value;
+    Repaint();
+}
+
+uint8_t THexModel::MaskChar() const {
+    return d->maskChar;
+}
+
+void THexModel::SetMaskChar(uint8_t value) {
+    if (value == d->maskChar) return;
+    d->maskChar = value;
+    Repaint();
+}
+
+bool THexModel::SwapNibbles() const {
+    return d->swapNibbles;
+}
+
+void THexModel::SetSwapNibbles(bool value) {
+    if (value == d->swapNibbles) return;
+    d->swapNibbles = value;
+    Repaint();
+}

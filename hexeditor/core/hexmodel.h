@@ -130,7 +130,7 @@ public:
     bool SwapNibbles() const;
     void SetSwapNibbles(bool value);
     uint8_t ByteToDisplayChar(uint8_t b) const; // an ANSI (Windows-1250) byte
-    uint8_t CharToByte(uint8_t ansiChar) const;  // 0 = refused
+    uint8_t CharToByte(uint8_t ansiChar) const; // 0 = refused
 
     // ---- Grid geometry ---------------------------------------------------------
     int BytesPerLine() const;
@@ -192,7 +192,24 @@ public:
     void DropDisplayWindow();
     int32_t DisplayWindowStart() const;
 
+    // Journal records in memory or in the undo scratch file (for tests).
+    int64_t UndoSpilledBytes() const;
+
 private:
+    void RecordUndo(int kind, int32_t position, int32_t count, int32_t oldCount);
+    void RestoreState(const struct TUndoHeader& header);
+    void RemoveNewestRecord();
+    void RawInsert(const uint8_t* buffer, int32_t count, int32_t position);
+    void RawInsertSaved(int32_t count, int32_t position);
+    void RawNibbleInsert(int32_t position, bool high);
+    void DeleteNibble(int32_t position, bool high);
+    void ReserveGrowth(int64_t count);
+    void EnsureWorkFile();
+    void InvalidateByte(int32_t position);
+    void InvalidatePositions(int32_t first, int32_t last);
+    void PlaceCaret(int col, int32_t row);
+    void Notify();
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };
