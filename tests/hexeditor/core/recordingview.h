@@ -1,0 +1,169 @@
+#pragma once
+// A view for engine tests: records what the engine asks of it, and lets a
+// test hold Shift or the left mouse button.
+#include "hexmodel.h"
+#include "testenv.h"
+
+#include <QCoreApplication>
+#include <utility>
+#include <vector>
+
+class RecordingView : public IHexView {
+public:
+    std::vector<std::pair<int, int32_t>> cells;
+    std::vector<std::pair<int32_t, int32_t>> rows;
+    std::vector<std::pair<int, int32_t>> caretMoves;
+    int all = 0;
+    int gridChanges = 0;
+    int busyBegins = 0;
+    int busyEnds = 0;
+    int busyDepth = 0;
+    int suspendDepth = 0;
+    int suspends = 0;
+    bool shift = false;
+    bool leftButton = false;
+
+    void InvalidateCell(int col, int32_t row) override { cells.emplace_back(col, row); }
+    void InvalidateRows(int32_t first, int32_t last) override { rows.emplace_back(first, last); }
+    void InvalidateAll() override { ++all; }
+    void GridChanged() override { ++gridChanges; }
+    void CaretMoved(int col, int32_t row) override { caretMoves.emplace_back(col, row); }
+    void BeginBusy() override {
+        ++busyBegins;
+        ++busyDepth;
+    }
+    void EndBusy() override {
+        ++busyEnds;
+        --busyDepth;
+    }
+    bool ShiftHeld() const override { return shift; }
+    bool LeftButtonHeld() const override { return leftButton; }
+    void SuspendUpdates(bool suspend) override {
+        suspendDepth += suspend ? 1 : -1;
+        if (suspend) ++suspends;
+    }
+
+    void Reset() {
+        cells.clear();
+        rows.clear();
+        caretMoves.clear();
+        all = gridChanges = busyBegins = busyEnds = suspends = 0;
+    }
+    bool CellInvalidated(int col, int32_t row) const {
+        for (const auto& c : cells)
+            if (c.first == col && c.second == row) return true;
+        return false;
+    }
+};
+
+namespace hextest {
+
+inline QByteArray Bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values)
+        out.append(char(uint8_t(v)));
+    return out;
+}
+
+// The model's whole data.
+inline QByteArray Data(const THexModel& m) {
+    QByteArray out(m.DataSize(), '\0');
+    m.ReadBlock(out.data(), 0, m.DataSize());
+    return out;
+}
+
+// Loads bytes into the model through a scratch file.
+inline QString Load(THexModel& m, const QByteArray& bytes, const QString& name = "doc.bin") {
+    const QString path = testenv::ScratchPath(name);
+    testenv::WriteFile(path, bytes);
+    m.LoadFromFile(path);
+    return path;
+}
+
+// Runs the posted state-change events; returns how many OnStateChanged calls they made.
+inline int DeliverPosted(THexModel& m) {
+    int calls = 0;
+    auto previous = m.OnStateChanged;
+    m.OnStateChanged = [&calls] { ++calls; };
+    QCoreApplication::sendPostedEvents();
+    m.OnStateChanged = previous;
+    return calls;
+}
+
+// Drops posts made so far without counting them.
+inline void DiscardPosted() {
+    QCoreApplication::sendPostedEvents();
+}
+
+} // namespace hextest
+
+#include <QDir>
+#include <QFile>
+#include <functional>
+#include <grp.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace hextest {
+
+constexpr uid_t kNobody = 65534;
+
+// Runs body in a forked child and returns its exit code (-1 when it died).
+// The child leaves with _exit, so nothing of the parent is torn down twice.
+inline int RunInChild(const std::function<int()>& body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        int code = 99;
+        try {
+            code = body();
+        } catch (...) {
+            code = 98;
+        }
+        ::_exit(code);
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+// In a child: become the unprivileged user "nobody".
+inline bool BecomeNobody() {
+    return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
+           ::geteuid() == kNobody;
+}
+
+// In a child: files may grow to at most bytes; writes beyond fail with EFBIG
+// instead of killing the process.
+inline bool LimitFileSize(rlim_t bytes) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit lim{bytes, bytes};
+    return ::setrlimit(RLIMIT_FSIZE, &lim) == 0;
+}
+
+// A folder under /tmp that another user can reach (the scratch folder is
+// private to root), removed by the destructor.
+class SharedFolder {
+public:
+    explicit SharedFolder(mode_t mode = 0755) {
+        char templ[] = "/tmp/vorbix-shared-XXXXXX";
+        path_ = QString::fromLocal8Bit(::mkdtemp(templ));
+        ::chmod(templ, mode);
+    }
+    ~SharedFolder() { QDir(path_).removeRecursively(); }
+    QString Path(const QString& name) const { return path_ + "/" + name; }
+    const QString& Root() const { return path_; }
+
+private:
+    QString path_;
+};
+
+inline struct stat StatOf(const QString& path) {
+    struct stat st {};
+    ::lstat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+} // namespace hextest
