@@ -2,6 +2,7 @@
 // The hex grid's nine colours. Values are 0x00BBGGRR, or 0x80000000 plus an
 // index for a system colour that is resolved when drawing.
 #include <QColor>
+#include <QPalette>
 #include <cstdint>
 
 using TColor = uint32_t;
@@ -17,14 +18,27 @@ constexpr TColor clBlue = 0xFF0000;
 constexpr TColor clNavy = 0x800000;
 constexpr TColor clLightYellow = 0xA8FFFF; // red 255, green 255, blue 168
 
-// A colour value as the screen shows it (system colours from the palette).
+// A colour value as the screen shows it; system colours come from the palette
+// (the application's when none is given).
 QColor ResolveColor(TColor value);
+QColor ResolveColor(TColor value, const QPalette& palette);
+
+// The plain colour of a QColor, 0x00BBGGRR.
+TColor ToTColor(const QColor& color);
+
+// (255 - red, 255 - green, 255 - blue) of the low three bytes; a system colour
+// is taken as its raw value, not resolved.
+constexpr TColor InverseColor(TColor value) {
+    return (value & 0xFFFFFFu) ^ 0xFFFFFFu;
+}
 
 class THexEditor;
 
 class TColors {
 public:
     explicit TColors(THexEditor* owner);
+    TColors(const TColors&) = delete;
+    TColors& operator=(const TColors&) = delete;
 
     TColor Background() const { return background_; }
     TColor PositionBackground() const { return positionBackground_; }
@@ -48,8 +62,13 @@ public:
     void SetOddColumn(TColor c);
     void SetEvenColumn(TColor c);
 
+    // Copies the nine colours of another set (one repaint).
+    void Assign(const TColors& other);
+
 private:
-    void Changed();
+    bool Store(TColor& field, TColor value);
+    void Changed(bool background);
+
     THexEditor* owner_;
     TColor background_ = clWindow;
     TColor positionBackground_ = clMaroon;
@@ -60,6 +79,6 @@ private:
     TColor offset_ = clBlack;
     TColor oddColumn_ = clBlue;
     TColor evenColumn_ = clNavy;
-    TColor inverseOdd_ = 0;
-    TColor inverseEven_ = 0;
+    TColor inverseOdd_ = InverseColor(clBlue);
+    TColor inverseEven_ = InverseColor(clNavy);
 };

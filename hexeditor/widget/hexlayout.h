@@ -1,0 +1,104 @@
+#pragma once
+// Column widths, row height and cell geometry of the hex grid, computed from
+// the font's metrics and the display settings. No widgets: the screen, tests
+// and printing share it.
+//
+// Columns: 0 offset, 1 marker, 2 .. 2*BPL+1 hex field (two cells a byte),
+// 2*BPL+2 separator, 2*BPL+3 .. 3*BPL+2 character field. Columns 0 and 1 are
+// fixed at the left; the others scroll by whole columns (LeftCol is the first
+// scrollable column shown). Rows scroll by whole rows (TopRow).
+#include "hexdisplaytypes.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+struct THexLayoutInput {
+    int charWidth = 10; // width of "w"
+    int rowHeight = 20; // height of "yY" + 2
+    int bytesPerLine = 16;
+    int nibblesPerGroup = 4;
+    bool showMarkerColumn = true;
+    TOffsetDisplayStyle offsetDisplay = odHex;
+    int32_t rowCount = 1;
+    int gridLineWidth = 0; // drawn right of every column and below every row
+};
+
+// Where a point falls: a cell (col, row), or outside the columns or rows.
+struct THexHit {
+    int col = -1;    // -1 left of the grid, ColCount() right of the last column
+    int32_t row = 0; // may be below TopRow - 1 or beyond the last row
+    bool aboveTop = false;
+};
+
+class THexLayout {
+public:
+    THexLayout();
+
+    // Widths of every column and the row height.
+    void Update(const THexLayoutInput& input);
+    // Only the offset column, from the style and the start of the last row.
+    void UpdateOffsetWidth(TOffsetDisplayStyle style, int32_t rowCount);
+
+    const THexLayoutInput& Input() const { return in_; }
+    int CharWidth() const { return in_.charWidth; }
+    int RowHeight() const { return in_.rowHeight; }
+    int RowPitch() const { return in_.rowHeight + in_.gridLineWidth; }
+    int BytesPerLine() const { return in_.bytesPerLine; }
+    int NibblesPerGroup() const { return in_.nibblesPerGroup; }
+    int ColCount() const { return 3 * in_.bytesPerLine + 3; }
+    int SeparatorColumn() const { return 2 * in_.bytesPerLine + 2; }
+    int FirstCharColumn() const { return 2 * in_.bytesPerLine + 3; }
+    int OffsetChars() const { return offsetChars_; }
+    TOffsetDisplayStyle OffsetDisplay() const { return in_.offsetDisplay; }
+
+    int ColWidth(int col) const;
+    // Left edge of a column with nothing scrolled (column 0 at 0).
+    int ColStart(int col) const;
+    int FixedWidth() const { return ColStart(2); }
+    int TotalWidth() const { return ColStart(ColCount()); }
+    // Group of a hex cell within its row (0 = first BytesPerColumn bytes).
+    int GroupOfColumn(int col) const { return (col - 2) / in_.nibblesPerGroup; }
+
+    // Characters in the offset column for the row that starts the last row.
+    static int OffsetCharsFor(TOffsetDisplayStyle style, int32_t lastRowStart);
+    // The offset column's text for a row starting at rowStart.
+    QString OffsetText(int32_t rowStart, char separator) const;
+    // Its text when the document is empty.
+    QString EmptyOffsetText(char separator) const;
+
+    // ---- On screen, with the view scrolled to (topRow, leftCol) ----------------
+    // Left edge of a column on screen; scrollable columns left of leftCol lie
+    // under the fixed columns and are not shown.
+    int ColumnX(int col, int leftCol) const;
+    bool ColumnShown(int col, int leftCol) const;
+    // Top of a row on screen, 64-bit: rows far from topRow are far off screen.
+    int64_t RowY(int32_t row, int32_t topRow) const;
+    // The cell's rectangle on screen; a null rectangle when it cannot be shown.
+    QRect CellRect(int col, int32_t row, int32_t topRow, int leftCol) const;
+    THexHit HitTest(QPoint point, int32_t topRow, int leftCol) const;
+
+    // Rows wholly inside a viewport of that height, at least 1.
+    int FullyVisibleRows(int viewportHeight) const;
+    // Scrollable columns wholly inside the viewport from leftCol on, at least 1.
+    int FullyVisibleCols(int viewportWidth, int leftCol) const;
+    // Last column wholly inside the viewport (at least leftCol).
+    int LastVisibleCol(int viewportWidth, int leftCol) const;
+    // The smallest leftCol that still shows the last column wholly.
+    int MaxLeftCol(int viewportWidth) const;
+    // leftCol that brings col wholly into view, moving as little as possible.
+    int LeftColShowing(int col, int leftCol, int viewportWidth) const;
+
+    // The filled part of the caret at a cell's top-left corner.
+    QRect CaretRect(TCaretStyle style, QPoint topLeft) const;
+
+private:
+    void Rebuild();
+
+    THexLayoutInput in_;
+    int offsetChars_ = 0;
+    std::vector<int> widths_;
+    std::vector<int> starts_; // ColCount() + 1 entries
+};
