@@ -3,6 +3,7 @@
 #include "fileops.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <random>
@@ -64,12 +65,23 @@ void SyncFolder(const QString& folder) {
     }
 }
 
+// Copies in slices and starts writing each slice to disk while the next one is
+// copied, so that the final flush has little left to wait for.
+bool CopyStartingWriteback(int src, int dst, int64_t size) {
+    constexpr int64_t kSlice = 16 << 20;
+    for (int64_t at = 0; at < size; at += kSlice) {
+        const int64_t n = std::min(kSlice, size - at);
+        if (!hexfile::CopyRange(src, at, dst, at, n, true)) return false;
+        ::sync_file_range(dst, at, n, SYNC_FILE_RANGE_WRITE);
+    }
+    return true;
+}
+
 bool WriteByRename(int src, int64_t size, const QString& target, const struct stat* old, TFd tmp,
                    const QString& tmpPath, TFileId* id) {
     const QByteArray tmp8 = Native(tmpPath);
     // Holes of the source stay holes; the size is set last so that a trailing hole counts.
-    bool ok =
-        hexfile::CopyRange(src, 0, tmp.Get(), 0, size, true) && ::ftruncate(tmp.Get(), size) == 0;
+    bool ok = CopyStartingWriteback(src, tmp.Get(), size) && ::ftruncate(tmp.Get(), size) == 0;
     if (ok && old) {
         // Keep the owner where we may; a group we belong to is better than nothing.
         if (::fchown(tmp.Get(), old->st_uid, old->st_gid) != 0)

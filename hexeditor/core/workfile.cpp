@@ -56,11 +56,20 @@ bool TWorkFile::ReplaceWithCopyOf(int src, int64_t size) {
         ::unlink(fresh8.constData());
         return false;
     }
-    // Keep the name fixed at construction when it is still ours to replace.
-    if (fd_.Valid() && ::rename(fresh8.constData(), Native(path_).constData()) == 0) {
+    // Keep the name fixed at construction when it is still free for us. The old
+    // file is removed first: renaming over it would make the file system flush
+    // the whole fresh copy to disk at once.
+    const QByteArray old8 = Native(path_);
+    const bool oldGone = fd_.Valid() && ::unlink(old8.constData()) == 0;
+    if (oldGone && ::renameat2(AT_FDCWD, fresh8.constData(), AT_FDCWD, old8.constData(),
+                               RENAME_NOREPLACE) == 0) {
         fd_ = std::move(fresh);
     } else {
-        Remove();
+        // Someone took the old name in between: keep the fresh one.
+        if (oldGone)
+            fd_.Close();
+        else
+            Remove();
         fd_ = std::move(fresh);
         path_ = freshPath;
     }
