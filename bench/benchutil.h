@@ -24,7 +24,7 @@ double CpSeconds(const QString& src, const QString& dst);
 
 // A folder for large scratch files (BENCH_DIR, default the system temp folder).
 QString ScratchDir();
-// Writes a file of size bytes with a repeating, non-trivial byte pattern.
+// Writes a file of size bytes: lines of 80 pseudo-random letters.
 void MakeFile(const QString& path, int64_t size, uint8_t seed = 1);
 
 // Peak resident memory growth: Start() resets the kernel's high-water mark,
