@@ -1,7 +1,11 @@
-#include <QApplication>
+// Program entry: the application, its windows, the message loop.
+#include "aplikacja.h"
+#include "mein.h"
+#include "program.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    app.setApplicationName("Vorbix 2");
-    return 0;
+    TAplikacja app(argc, argv);
+    TProgram program(app.arguments().mid(1));
+    program.Main()->show();
+    return app.exec();
 }

@@ -1,0 +1,37 @@
+// Start-up of the main window and its show event.
+#include "diaok.h"
+#include "mein.h"
+#include "picturetoolbar.h"
+#include "thexeditor.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+void TMain::FormCreate(const QStringList& arguments) {
+    // The folder that stands in for the system folder: where the program's
+    // settings file lives. Kept with a trailing separator.
+    KatWin1 = QDir::toNativeSeparators(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/'));
+
+    bool loaded = false;
+    if (!arguments.isEmpty()) { // further arguments are ignored
+        try {
+            LoadTextDocument(arguments.first());
+            loaded = true;
+        } catch (...) {
+            ShowMessageDialog(QStringLiteral("Otwieranie pliku"),
+                              QStringLiteral("Wystąpił błąd podczas otwierania pliku."));
+        }
+    }
+
+    static_cast<TPictureToolBar*>(PasekHex1)->SetPicture(
+        static_cast<TPictureToolBar*>(PasekNarz)->Picture());
+
+    // A loaded file keeps its caption; the hex document's caption waits in Tyt2.
+    if (!loaded) SetTextCaption(QStringLiteral("Vorbix 2 - Bez nazwy"));
+    HexEditor1->CreateEmptyFile(QStringLiteral("Bez nazwy"));
+}
+
+void TMain::FormShow() {
+    setAcceptDrops(true);
+}

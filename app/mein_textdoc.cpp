@@ -1,0 +1,44 @@
+// The text document's state and its status read-outs. The document counts as
+// modified exactly when panel 0 of Informator reads "Zmieniony". The read-outs
+// never copy the text: its length and the caret's line come from the control's
+// indexes.
+#include "mein.h"
+#include "statuspanels.h"
+#include "textcontrol.h"
+
+namespace {
+const QString kModified = QStringLiteral("Zmieniony");
+const QString kUnmodified = QStringLiteral("Nie zmieniony");
+} // namespace
+
+bool TMain::TextModified() const {
+    return Informator->PanelText(0) == kModified;
+}
+
+void TMain::SetTextUnmodified() {
+    Informator->SetPanelText(0, kUnmodified);
+}
+
+void TMain::EdytorChange() {
+    if (Informator->PanelText(0) != kModified) Informator->SetPanelText(0, kModified);
+    Informator->SetPanelText(1, QString::number(Edytor->TextLength()) + QStringLiteral(" B"));
+}
+
+void TMain::EdytorSelectionChange() {
+    ShowLineColumn();
+}
+
+void TMain::ShowLineColumn() {
+    const int p = Edytor->SelStart();
+    const int line = Edytor->LineFromChar(p);
+    const int column = p - Edytor->LineIndex(line);
+    Informator->SetPanelText(2, QString::asprintf("%3d:%3d", line + 1, column + 1));
+}
+
+void TMain::LoadTextDocument(const QString& fileName) {
+    Edytor->LoadFromFile(fileName);
+    SetTextCaption(QStringLiteral("Vorbix 2 - ") + fileName);
+    DialZap1.FileName = fileName;
+    DialOtw1.FileName = fileName;
+    SetTextUnmodified();
+}
