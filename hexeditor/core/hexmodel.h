@@ -58,7 +58,14 @@ public:
 
     // ---- Document and file I/O -------------------------------------------
     void CreateEmptyFile(const QString& name);
+    // Copies the file into a fresh working file; the document changes only when
+    // the copy succeeded (a failure leaves it whole, marked FileReadOnly).
     void LoadFromFile(const QString& name);
+    // Writes a temporary file in the target's folder, flushes it and renames it
+    // over the target (links followed, mode and owner kept); hard-linked targets
+    // and unwritable folders are written in place once the room is reserved.
+    // False on any failure, with the target and the document unchanged. A
+    // document without data writes an empty file.
     bool SaveToFile(const QString& name);
 
     int32_t DataSize() const;
@@ -157,7 +164,10 @@ public:
     int32_t SelStart() const;
     void SetSelStart(int32_t position); // "Invalid SelStart"
     int32_t SelEnd() const;
-    void SetSelEnd(int32_t position); // "Invalid SelEnd"
+    // Selects exactly the bytes from the caret to position (also in insert mode). "Invalid SelEnd"
+    void SetSelEnd(int32_t position);
+    // 0 without a selection, and for an insert-mode selection whose upper end fell
+    // below its lower end (it selects nothing; its anchor stays for extending).
     int32_t SelCount() const;
     int32_t SelLow() const;
     int32_t SelHigh() const;
@@ -167,7 +177,7 @@ public:
     void SetSelecting(bool value);
 
     bool InsertToggle() const;
-    void SetInsertToggle(bool value);
+    void SetInsertToggle(bool value); // stores only; the Insert key handler does the rest
     bool InsertMode() const;
 
     bool Seek(int32_t offset, int origin, bool strict);
