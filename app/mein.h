@@ -273,7 +273,7 @@ private:
     void CreatePasekHex1();
     void CreateHexEditor();
     void CreateFileDialogs();
-    QToolBar* NewToolBar(const char* name, const QString& title);
+    QToolBar* NewToolBar(const char* name, const QString& title, bool shown);
 
     TMenuEnabling* edycjaEnabling_ = nullptr;
     TMenuEnabling* popEnabling_ = nullptr;

@@ -101,7 +101,8 @@ void TMain::CreateHexMenu1() {
 }
 
 void TMain::CreatePasekHex1() {
-    PasekHex1 = NewToolBar("PasekHex1", QStringLiteral("Pasek narzędzi edytora heksacyjnego"));
+    PasekHex1 = NewToolBar("PasekHex1", QStringLiteral("Pasek narzędzi edytora heksacyjnego"),
+                           false); // shown with the hex tab
     static_cast<TPictureToolBar*>(PasekHex1)->SetPicture(toolBarBackground_);
     SpeedItem1 =
         Button(PasekHex1, "SpeedItem1", icons::New, Neu1->statusTip(), &TMain::SpeedItem1Click);

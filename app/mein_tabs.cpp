@@ -4,10 +4,12 @@
 // hex document's name on the hex tab. The one not shown is kept in Tyt1 (text)
 // or Tyt2 (hex), so a document that changes while the other tab is in front
 // never overwrites the caption on screen.
+#include "edytorwidget.h"
 #include "gradient.h"
 #include "mein.h"
 #include "statuspanels.h"
 #include "textcontrol.h"
+#include "thexeditor.h"
 
 #include <QMenuBar>
 #include <QToolBar>
@@ -50,6 +52,7 @@ void TMain::PageControl1Change() {
         StatusBar1->hide();
         Informator->show();
         Edytor->Repaint();
+        Edytor->Widget()->setFocus();
     } else { // text tab left, hex tab now active
         Tyt1 = Caption();
         SetCaption(Tyt2);
@@ -60,6 +63,7 @@ void TMain::PageControl1Change() {
         PageControl1Tag = 1;
         Informator->hide();
         StatusBar1->show();
+        HexEditor1->setFocus();
     }
     setUpdatesEnabled(true);
 }

@@ -162,7 +162,7 @@ void TMain::CreatePopEdytor1() {
 }
 
 void TMain::CreatePasekNarz() {
-    PasekNarz = NewToolBar("PasekNarz", QStringLiteral("Pasek narzędzi"));
+    PasekNarz = NewToolBar("PasekNarz", QStringLiteral("Pasek narzędzi"), true);
     static_cast<TPictureToolBar*>(PasekNarz)->SetPicture(toolBarBackground_);
     PrzycNow1 =
         Button(PasekNarz, "PrzycNow1", icons::New, Nowy2->statusTip(), &TMain::PrzycNow1Click);

@@ -11,6 +11,7 @@
 #include "textcontrol.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,6 +49,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     HexMenu1 = new QMenuBar(MenuHost);
     HexMenu1->setObjectName(QStringLiteral("HexMenu1"));
+    HexMenu1->hide(); // the text tab's bars are the ones shown at start
     for (QMenuBar* bar : {MainMenu1, HexMenu1}) {
         bar->setNativeMenuBar(false);
         menus->addWidget(bar);
@@ -68,9 +70,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
                 if (!a->shortcut().isEmpty()) reserved << a->shortcut();
     Edytor->Widget()->SetReservedShortcuts(reserved);
 
-    HexMenu1->hide();
-    PasekHex1->hide();
-    StatusBar1->hide();
+    Edytor->Widget()->setFocus(); // typing goes to the text at once
     SetCaption(kUntitledCaption);
     Informator->SetPanelText(0, QStringLiteral("Nie zmieniony"));
     EdytorChange();
@@ -156,8 +156,16 @@ void TMain::CreateStatusBars() {
     Informator->Panel(2)->setFixedWidth(qMax(
         50,
         Informator->Panel(2)->fontMetrics().horizontalAdvance(QStringLiteral("99999:999")) + 8));
-    StatusHost->addWidget(Informator, 1);
-    StatusHost->addWidget(StatusBar1, 1);
+    // One ordinary layout holds both bars, so the hidden one takes no room.
+    auto* bars = new QWidget(StatusHost);
+    auto* layout = new QHBoxLayout(bars);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Informator->setParent(bars);
+    StatusBar1->setParent(bars);
+    StatusBar1->hide(); // before any layout has measured it
+    layout->addWidget(Informator);
+    layout->addWidget(StatusBar1);
+    StatusHost->addWidget(bars, 1);
     setStatusBar(StatusHost);
 }
 
@@ -212,7 +220,7 @@ QAction* TMain::Button(QToolBar* bar, const char* name, int image, const QString
     return Command(action, nullptr, handler);
 }
 
-QToolBar* TMain::NewToolBar(const char* name, const QString& title) {
+QToolBar* TMain::NewToolBar(const char* name, const QString& title, bool shown) {
     auto* bar = new TPictureToolBar(title, this);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setIconSize(QSize(16, 16));
@@ -220,6 +228,7 @@ QToolBar* TMain::NewToolBar(const char* name, const QString& title) {
     bar->toggleViewAction()->setVisible(false);
     connect(bar, &QWidget::customContextMenuRequested, this,
             [this, bar](const QPoint& at) { PopPasek1->popup(bar->mapToGlobal(at)); });
+    if (!shown) bar->hide(); // before the window's layout has measured it
     addToolBar(Qt::TopToolBarArea, bar);
     return bar;
 }

@@ -30,5 +30,12 @@ QString TStatusPanels::PanelText(int index) const {
 
 void TStatusPanels::SetPanelText(int index, const QString& text) {
     QLabel* label = labels_.at(size_t(index));
-    if (label->text() != text) label->setText(text);
+    if (label->text() == text) return;
+    label->setText(text);
+    // A fixed panel grows (never shrinks) when a text would not fit in it.
+    if (size_t(index) + 1 < labels_.size()) {
+        const int needed =
+            label->fontMetrics().horizontalAdvance(text) + 2 * label->frameWidth() + 8;
+        if (needed > label->minimumWidth()) label->setFixedWidth(needed);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A status bar made of fixed panels, each a sunken text field of its own
-// width and alignment; the last panel takes the rest of the width.
+// width and alignment; the last panel takes the rest of the width. A panel
+// whose text would not fit grows to hold it.
 #include <QString>
 #include <QWidget>
 #include <vector>

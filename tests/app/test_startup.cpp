@@ -118,6 +118,11 @@ TEST_F(StartUp, TheTextTabIsInFrontWithItsBars) {
     EXPECT_FALSE(main->StatusBar1->isVisible());
 }
 
+TEST_F(StartUp, WindowOpensAtItsDesignBounds) {
+    Start();
+    EXPECT_EQ(main->geometry(), QRect(194, 109, 587, 439));
+}
+
 TEST_F(StartUp, TheHexEditorIsConfiguredForTheWindow) {
     Start();
     THexEditor* hex = main->HexEditor1;

@@ -93,3 +93,12 @@ TEST_F(Tabs, HintsReachBothStatusBars) {
     EXPECT_EQ(TextPanel(3), "Rozpoczyna nowy plik");
     EXPECT_EQ(HexPanel(5), "Rozpoczyna nowy plik");
 }
+
+TEST_F(Tabs, EachTabGivesTheKeyboardToItsEditor) {
+    Start();
+    EXPECT_EQ(main->focusWidget(), Editor().Widget());
+    ShowTab(main, 1);
+    EXPECT_EQ(main->focusWidget(), main->HexEditor1);
+    ShowTab(main, 0);
+    EXPECT_EQ(main->focusWidget(), Editor().Widget());
+}
