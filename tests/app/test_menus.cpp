@@ -7,6 +7,7 @@
 #include <QEnterEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QToolBar>
 
 namespace {
@@ -373,4 +374,19 @@ TEST_F(Menus, HoveredToolButtonShowsItsHint) {
     QApplication::sendEvent(button, &enter);
     EXPECT_EQ(TextPanel(3), "Wkleja tekst ze schowka");
     EXPECT_EQ(HexPanel(5), "Wkleja tekst ze schowka");
+}
+
+TEST_F(Menus, ShortcutsBelongToTheMenuBarOfTheTabInFront) {
+    Start();
+    int textNew = 0, hexNew = 0;
+    QObject::connect(main->Nowy2, &QAction::triggered, [&] { ++textNew; });
+    QObject::connect(main->Neu1, &QAction::triggered, [&] { ++hexNew; });
+    QTest::keyClick(Editor().Widget(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(textNew, 1);
+    EXPECT_EQ(hexNew, 0);
+    main->PageControl1->setCurrentIndex(1);
+    Settle();
+    QTest::keyClick(main->HexEditor1, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(textNew, 1);
+    EXPECT_EQ(hexNew, 1);
 }
