@@ -29,8 +29,9 @@ const QString kUntitledCaption = QStringLiteral("Vorbix 2 - Bez nazwy");
 TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Main"));
     Tyt1 = Tyt2 = kUntitledCaption;
-    // The design bounds; the settings may place the window elsewhere.
-    setGeometry(194, 109, 587, 439);
+    // The design bounds, wide enough for a whole 16-byte hex row in the
+    // factory font; the settings may place the window elsewhere.
+    setGeometry(194, 109, 760, 540);
     toolBarBackground_ = icons::ToolBarBackground();
 
     CreateImageHolders();

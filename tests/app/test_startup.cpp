@@ -120,7 +120,7 @@ TEST_F(StartUp, TheTextTabIsInFrontWithItsBars) {
 
 TEST_F(StartUp, WindowOpensAtItsDesignBounds) {
     Start();
-    EXPECT_EQ(main->geometry(), QRect(194, 109, 587, 439));
+    EXPECT_EQ(main->geometry(), QRect(194, 109, 760, 540));
 }
 
 TEST_F(StartUp, TheHexEditorIsConfiguredForTheWindow) {
