@@ -280,4 +280,5 @@ private:
     TMenuEnabling* dateiEnabling_ = nullptr;
     TMenuEnabling* bearbeitenEnabling_ = nullptr;
     QPixmap toolBarBackground_;
+    QString findText_; // the text typed at the last hex Find
 };

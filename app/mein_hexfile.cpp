@@ -1,37 +1,71 @@
 // The hex tab's "&Plik" commands, the hex save routine, and the hex status bar
 // and caption that follow the hex editor's state.
 #include "diaok.h"
+#include "hextextfile.h"
 #include "mein.h"
 #include "statuspanels.h"
 #include "thexeditor.h"
 
 #include <QFileInfo>
 
-void TMain::Neu1Click() {}
-void TMain::ffnen1Click() {}
+namespace {
+void SaveFailed(const QString& name) {
+    ShowMessageDialog(QStringLiteral("Vorbix"),
+                      QStringLiteral("Nie mogłem zapisać pliku: ") + name + QLatin1Char('.'));
+}
+} // namespace
+
+void TMain::Neu1Click() {
+    if (!QuerySaveHex()) return;
+    HexEditor1->CreateEmptyFile(QStringLiteral("Bez nazwy"));
+}
+
+void TMain::ffnen1Click() {
+    if (!QuerySaveHex()) return;
+    if (!OtwDial2.Execute(this)) return;
+    // An unreadable file keeps the document and only marks it read-only.
+    HexEditor1->LoadFromFile(OtwDial2.FileName);
+}
 void TMain::Speichern1Click() {
     SaveHexFile();
 }
-void TMain::AnyFile1Click() {}
-void TMain::HexText1Click() {}
-void TMain::ImportfromHexText1Click() {}
+void TMain::AnyFile1Click() {
+    if (!ZapDial2.Execute(this)) return;
+    if (!HexEditor1->SaveToFile(ZapDial2.FileName)) SaveFailed(ZapDial2.FileName);
+}
+
+// An export only: the document keeps its name, modified state and undo journal.
+void TMain::HexText1Click() {
+    if (!ZapDial2.Execute(this)) return;
+    if (!ExportHexTextFile(*HexEditor1, ZapDial2.FileName)) SaveFailed(ZapDial2.FileName);
+}
+
+// The file is decoded whole before the data change, so a file that cannot be
+// read says so and never empties the document.
+void TMain::ImportfromHexText1Click() {
+    if (!OtwDial2.Execute(this)) return;
+    if (!ImportHexTextFile(*HexEditor1, OtwDial2.FileName))
+        ShowMessageDialog(QStringLiteral("Vorbix"),
+                          QStringLiteral("Operacja wczytania pliku nie powiodła się."));
+}
 void TMain::Beenden1Click() {
     close();
 }
-void TMain::Datei1Click() {}
+void TMain::Datei1Click() {
+    Convertfile1->setText(HexEditor1->SelCount() > 0 ? QStringLiteral("Konwertuj zaznaczenie")
+                                                     : QStringLiteral("Konwertuj plik"));
+}
 
 bool TMain::SaveHexFile() {
     const QString name = HexEditor1->FileName();
     if (!HexEditor1->FileReadOnly() && QFileInfo::exists(name)) {
         if (HexEditor1->SaveToFile(name)) return true;
-        ShowMessageDialog(QStringLiteral("Vorbix"),
-                          QStringLiteral("Nie mogłem zapisać pliku: ") + name + QLatin1Char('.'));
+        SaveFailed(name);
         return false;
     }
     if (!ZapDial2.Execute(this)) return false;
     if (HexEditor1->SaveToFile(ZapDial2.FileName)) return true;
-    ShowMessageDialog(QStringLiteral("Vorbix"), QStringLiteral("Nie mogłem zapisać pliku: ") +
-                                                    ZapDial2.FileName + QLatin1Char('.'));
+    SaveFailed(ZapDial2.FileName);
     return false;
 }
 
@@ -53,7 +87,15 @@ void TMain::HexEditor1StateChanged() {
     SetHexCaption(QStringLiteral("Vorbix 2 - ") + HexEditor1->FileName());
 }
 
-void TMain::HexEditor1KeyDown(int& key, Qt::KeyboardModifiers shift) {}
+// Ctrl+A (exactly Ctrl) appends one 0xFF byte, which becomes the selection.
+void TMain::HexEditor1KeyDown(int& key, Qt::KeyboardModifiers shift) {
+    const Qt::KeyboardModifiers held =
+        shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (key != Qt::Key_A || held != Qt::ControlModifier) return;
+    key = 0;
+    const uint8_t ff = 0xFF;
+    HexEditor1->AppendBuffer(&ff, 1);
+}
 
 void TMain::SpeedItem1Click() {
     Neu1Click();

@@ -24,3 +24,10 @@ void TMenuEnabling::Trigger(QAction* action, const std::function<void()>& comman
     if (!menu_->isVisible()) ReleaseShortcutItems();
     if (enabled) command();
 }
+
+bool TMenuEnabling::Check(QAction* action) {
+    Compute();
+    const bool enabled = action->isEnabled();
+    if (!menu_->isVisible()) ReleaseShortcutItems();
+    return enabled;
+}

@@ -18,6 +18,9 @@ public:
     void Trigger(QAction* action, const std::function<void()>& command);
 
     void Compute();
+    // Computes and tells whether action is enabled, leaving shortcut items
+    // usable while the menu is closed (for commands reached without the menu).
+    bool Check(QAction* action);
 
 private:
     void ReleaseShortcutItems();

@@ -106,6 +106,12 @@ public:
     void SetAsText(const QByteArray& text);
     void SetAsHex(const QByteArray& text);
     QByteArray GetAsHex() const;
+    // SetAsHex for bytes too many to hold: the whole data is replaced (on empty
+    // data: inserted) by count bytes that fill(buffer, n) delivers in order, n
+    // at a time, recorded as the one undo step SetAsHex would record. When fill
+    // fails the step is undone, the data is as before, and the result is false.
+    using TBlockSource = std::function<bool(uint8_t* buffer, int32_t count)>;
+    bool ReplaceAllFromSource(int32_t count, const TBlockSource& fill);
 
     bool CanChange(int kind, int32_t position, int32_t count, int32_t oldCount);
     bool IsChanged(int32_t position) const;
