@@ -12,15 +12,21 @@ constexpr int32_t kImportBlock = 1 << 20;
 bool THexModel::ReplaceAllFromSource(int32_t count, const TBlockSource& fill) {
     if (count < 0 || !fill) return true;
     // Writes the new bytes at 0 in blocks once the room for them is made.
+    // A source or a write failing part-way counts as a failed fill, so that the
+    // step is undone rather than left with a hole of unwritten bytes.
     auto writeAll = [&]() {
-        std::vector<uint8_t> block(size_t(std::min(std::max(count, 1), kImportBlock)));
-        for (int32_t done = 0; done < count;) {
-            const int32_t n = std::min(count - done, kImportBlock);
-            if (!fill(block.data(), n)) return false;
-            d->work.Write(done, block.data(), n);
-            done += n;
+        try {
+            std::vector<uint8_t> block(size_t(std::min(std::max(count, 1), kImportBlock)));
+            for (int32_t done = 0; done < count;) {
+                const int32_t n = std::min(count - done, kImportBlock);
+                if (!fill(block.data(), n)) return false;
+                d->work.Write(done, block.data(), n);
+                done += n;
+            }
+            return true;
+        } catch (...) {
+            return false;
         }
-        return true;
     };
 
     const int64_t before = DataSize();

@@ -55,6 +55,7 @@ TEST_F(HexFile, CaptionFollowsTheHexDocumentAlsoWhileTheTextTabIsInFront) {
     Start();
     const QString path = Open("abc");
     EXPECT_NE(main->windowTitle(), "Vorbix 2 - " + path); // the text tab owns the title
+    EXPECT_EQ(main->Tyt2, "Vorbix 2 - " + path);
     main->PageControl1->setCurrentIndex(1);
     Settle();
     EXPECT_EQ(main->windowTitle(), "Vorbix 2 - " + path);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -154,4 +155,18 @@ TEST(HexTextImport, SourceFailingPartWayLeavesTheDataAsBefore) {
         EXPECT_EQ(m.UndoCount(), 0);
         EXPECT_FALSE(m.Modified());
     }
+}
+
+TEST(HexTextImport, SourceThrowingPartWayLeavesTheDataAsBefore) {
+    THexModel m;
+    Fill(m, "\x10\x20\x30");
+    int calls = 0;
+    const bool ok = m.ReplaceAllFromSource((2 << 20) + 1, [&](uint8_t* buffer, int32_t n) {
+        std::fill(buffer, buffer + n, uint8_t(0xEE));
+        if (++calls == 2) throw std::runtime_error("read failed");
+        return true;
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(Data(m), QByteArray("\x10\x20\x30"));
+    EXPECT_EQ(m.UndoCount(), 0);
 }
