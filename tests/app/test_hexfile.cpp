@@ -3,6 +3,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 class HexFile : public HexProgramTest {};
@@ -121,6 +125,43 @@ TEST_F(HexFile, OpenOfAnUnreadableFileKeepsTheDocumentSilentlyAndNextSaveAsksFor
     Run(main->Speichern1);
     EXPECT_EQ(dialogs.Asked(seam::Kind::SaveFile).size(), 1u);
     EXPECT_EQ(testenv::ReadFile(path), QByteArray("abc"));
+}
+
+TEST_F(HexFile, SaveOfAFileThatCannotBeWrittenAsksForANameInstead) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to become another user";
+    StartHex();
+    // A folder another user can reach: the scratch folder is private.
+    char folder[] = "/tmp/vorbix-hexro-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder), nullptr);
+    ::chmod(folder, 0777);
+    const QString root = QString::fromLocal8Bit(folder);
+    const QString path = root + "/readonly.bin";
+    testenv::WriteFile(path, "abc");
+    ::chmod(QFile::encodeName(path).constData(), 0444);
+
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        int code = 10;
+        if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0) {
+            qputenv("TMPDIR", QFile::encodeName(root));
+            dialogs.Accept(path).Reject();
+            Run(main->ffnen1);
+            Hex().ChangeByte(0, 'a', 'z');
+            Run(main->Speichern1);
+            code = Data() != QByteArray("zbc")                        ? 11
+                   : !Hex().FileReadOnly()                            ? 12
+                   : dialogs.Asked(seam::Kind::SaveFile).size() != 1u ? 13
+                   : !Messages().isEmpty()                            ? 14
+                                                                      : 0;
+        }
+        ::_exit(code);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(testenv::ReadFile(path), QByteArray("abc"));
+    QDir(root).removeRecursively();
 }
 
 TEST_F(HexFile, CancelledOpenChangesNothing) {
