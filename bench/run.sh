@@ -6,7 +6,7 @@ build=${BUILD_DIR:-build}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 status=0
 for prog in "$build"/bench/bench_*; do
-  [ -x "$prog" ] || continue
+  [ -f "$prog" ] && [ -x "$prog" ] || continue
   "$prog" || status=1
 done
 exit $status
