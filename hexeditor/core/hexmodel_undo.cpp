@@ -105,6 +105,17 @@ void THexModel::Undo() {
     const TUndoHeader h = rec.header;
     const int32_t p = h.position;
     const int32_t n = h.count;
+    // Both nibble kinds end alike: the old byte and its mark come back and the
+    // extra byte the shift left at the end goes.
+    const auto restoreNibbleByte = [&] {
+        d->work.Write(p, &h.oldByte, 1);
+        d->marks.Set(p, h.mark != 0);
+        RestoreState(h);
+        d->marks.Truncate(p);
+        d->work.Resize(std::max<int64_t>(0, d->work.Size() - 1));
+        RecomputeGrid();
+        Repaint();
+    };
     switch (h.kind) {
     case ukByteChanged:
         d->work.Write(p, &h.oldByte, 1);
@@ -159,25 +170,13 @@ void THexModel::Undo() {
     case ukInsertNibble:
         DropDisplayWindow();
         DeleteNibble(p, false);
-        d->work.Write(p, &h.oldByte, 1);
-        d->marks.Set(p, h.mark != 0);
-        RestoreState(h);
-        d->marks.Truncate(p);
-        d->work.Resize(std::max<int64_t>(0, d->work.Size() - 1));
-        RecomputeGrid();
-        Repaint();
+        restoreNibbleByte();
         break;
     case ukDeleteNibble: {
         DropDisplayWindow();
         TBusyScope busy(*this);
         RawNibbleInsert(p, false);
-        d->work.Write(p, &h.oldByte, 1);
-        d->marks.Set(p, h.mark != 0);
-        RestoreState(h);
-        d->marks.Truncate(p);
-        d->work.Resize(std::max<int64_t>(0, d->work.Size() - 1));
-        RecomputeGrid();
-        Repaint();
+        restoreNibbleByte();
         break;
     }
     case ukConvert:
