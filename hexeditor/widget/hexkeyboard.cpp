@@ -44,10 +44,9 @@ int THexKeyboard::DigitOfKey(int key) {
 bool THexKeyboard::KeyPress(int key, Qt::KeyboardModifiers modifiers, const THostKeyDown& host) {
     if (InsertKey(key)) return true;
     const int received = key;
-    BackspaceKey(key);
-    DeleteKey(key, modifiers);
-    if (Navigate(received, modifiers)) return true;
-    if (key == 0) return true;
+    bool consumed = BackspaceKey(key);
+    consumed = DeleteKey(key, modifiers) || consumed;
+    if (Navigate(received, modifiers) || consumed) return true;
     if (host) {
         host(key, modifiers);
         if (key == 0) return true;
@@ -200,8 +199,11 @@ bool THexKeyboard::ShiftKey(int key, Qt::KeyboardModifiers modifiers) {
 void THexKeyboard::StandardKey(int key, Qt::KeyboardModifiers modifiers) {
     const bool ctrl = modifiers & Qt::ControlModifier;
     if (key == Qt::Key_Left && !ctrl) {
-        // One cell left, never into the fixed columns and never wrapping.
-        if (model_.Col() > 2) model_.MoveCaret(model_.Col() - 1, model_.Row());
+        // One cell left, never into the fixed columns, never wrapping, and
+        // never onto the separator (which on a short row would count as past
+        // the data and throw the caret to the last byte).
+        const int col = model_.Col() - 1;
+        if (col >= 2 && col != model_.SeparatorColumn()) model_.MoveCaret(col, model_.Row());
     } else if (key == Qt::Key_Left && ctrl) {
         const int k = std::max(1, grid_.VisibleCols() - 1);
         grid_.SetLeftCol(std::max(2, grid_.LeftCol() - k));
