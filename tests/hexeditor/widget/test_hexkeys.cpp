@@ -93,7 +93,8 @@ TEST_F(HexKeys, PlainDeleteOnlyDeletesInInsertMode) {
 TEST_F(HexKeys, ShiftRightInTheCharacterFieldSelectsByBytes) {
     Load(32);
     CaretToChar(10);
-    for (int i = 0; i < 3; ++i) Key(Qt::Key_Right, Qt::ShiftModifier);
+    for (int i = 0; i < 3; ++i)
+        Key(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(editor->SelLow(), 10);
     EXPECT_EQ(editor->SelHigh(), 13);
     EXPECT_EQ(editor->SelCount(), 4);
@@ -111,7 +112,8 @@ TEST_F(HexKeys, ShiftRightInInsertModeFirstSelectsOnlyTheCaretByte) {
 TEST_F(HexKeys, ShiftRightInTheHexFieldSelectsByNibbles) {
     Load(32);
     CaretToHex(10);
-    for (int i = 0; i < 3; ++i) Key(Qt::Key_Right, Qt::ShiftModifier);
+    for (int i = 0; i < 3; ++i)
+        Key(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(editor->SelLow(), 10);
     EXPECT_EQ(editor->SelHigh(), 11);
 }
@@ -120,7 +122,8 @@ TEST_F(HexKeys, ShiftRightInTheHexFieldInInsertMode) {
     Load(32);
     InsertModeOn();
     CaretToHex(10);
-    for (int i = 0; i < 3; ++i) Key(Qt::Key_Right, Qt::ShiftModifier);
+    for (int i = 0; i < 3; ++i)
+        Key(Qt::Key_Right, Qt::ShiftModifier);
     // The caret stands before byte 11's second nibble: 10 and 11 minus one.
     EXPECT_EQ(editor->SelLow(), 10);
     EXPECT_EQ(editor->SelHigh(), 10);
@@ -275,7 +278,8 @@ TEST_F(HexKeys, PageDownAndUpMoveCaretAndViewByAPage) {
 TEST_F(HexKeys, PageDownStopsAtTheLastRow) {
     Load(16 * 30 + 3);
     const int32_t rows = editor->RowCount();
-    for (int i = 0; i < 10; ++i) Key(Qt::Key_PageDown);
+    for (int i = 0; i < 10; ++i)
+        Key(Qt::Key_PageDown);
     EXPECT_EQ(editor->Row(), rows - 1);
     EXPECT_EQ(editor->TopRow(), std::max(0, rows - editor->VisibleRowCount()));
 }

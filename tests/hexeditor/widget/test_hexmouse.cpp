@@ -12,7 +12,8 @@ TEST_F(HexMouse, DragFromByteTwoToNineInTheCharacterFieldSelectsThem) {
     EXPECT_EQ(editor->CaretPosition(), 2);
     EXPECT_TRUE(editor->InCharField());
     EXPECT_TRUE(editor->Selecting());
-    for (int p = 3; p <= 9; ++p) QTest::mouseMove(vp, CharCentre(p));
+    for (int p = 3; p <= 9; ++p)
+        QTest::mouseMove(vp, CharCentre(p));
     QTest::mouseRelease(vp, Qt::LeftButton, {}, CharCentre(9));
     EXPECT_EQ(editor->SelLow(), 2);
     EXPECT_EQ(editor->SelHigh(), 9);
@@ -113,8 +114,8 @@ TEST_F(HexMouse, WheelScrollsThreeRowsANotchAndLeavesTheCaret) {
     QApplication::sendEvent(editor->viewport(), &down);
     EXPECT_EQ(editor->TopRow(), 3);
     EXPECT_EQ(editor->Row(), 1);
-    QWheelEvent up(at, editor->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 240),
-                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent up(at, editor->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(editor->viewport(), &up);
     EXPECT_EQ(editor->TopRow(), 0);
 }

@@ -119,7 +119,9 @@ TEST_F(HexPaint, SwappedNibblesShowTheLowDigitFirst) {
     editor->SetSwapNibbles(true);
     const QImage swapped = Render();
     // Compared over one character's width: the last cell of a group is wider.
-    auto digit = [this](const QRect& r) { return QRect(r.topLeft(), QSize(editor->CharWidth(), r.height())); };
+    auto digit = [this](const QRect& r) {
+        return QRect(r.topLeft(), QSize(editor->CharWidth(), r.height()));
+    };
     EXPECT_EQ(Cut(swapped, digit(HexCell(0))), Cut(plain, digit(HexCell(1))));             // C
     EXPECT_EQ(Cut(swapped, digit(HexCell(0, true))), Cut(plain, digit(HexCell(1, true)))); // 3
     EXPECT_NE(Cut(swapped, digit(HexCell(0))), Cut(plain, digit(HexCell(0))));
@@ -151,7 +153,8 @@ TEST_F(HexPaint, TheAreaBeyondTheGridIsTheBackground) {
     Load(40);
     editor->Colors()->SetBackground(0x102030);
     const QImage img = Render();
-    const QRect below(0, 3 * editor->RowHeight(), img.width(), img.height() - 3 * editor->RowHeight());
+    const QRect below(0, 3 * editor->RowHeight(), img.width(),
+                      img.height() - 3 * editor->RowHeight());
     EXPECT_EQ(Count(img, below, Color(0x102030)), below.width() * below.height());
 }
 
