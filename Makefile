@@ -32,6 +32,7 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@FILTER='$(FILTER)' BUILD_DIR=$(BUILD) bash bench/run.sh
 
 clean:
