@@ -1,0 +1,163 @@
+// Painting the hex grid and paging through it. A full 1280 x 1024 view of a
+// 2 GiB - 1 byte sparse document is rendered offscreen into an image at its
+// start, middle and end; each paint starts from an empty display window, so
+// the read of the bytes it shows is part of its time. Then Page Down is
+// pressed through a 100 MiB document, each step a key event followed by the
+// synchronous repaint it causes; the slowest step is reported.
+#include "benchutil.h"
+#include "thexeditor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QKeyEvent>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int kPaintRuns = 30;
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// The main window's settings of its hex editor.
+void ConfigureLikeTheMainWindow(THexEditor& e) {
+    QFont font(QStringLiteral("courier new"));
+    font.setPixelSize(16);
+    font.setFixedPitch(true);
+    e.setFont(font);
+    e.SetAllowInsertMode(true);
+    e.SetFocusFrame(false);
+    e.SetCreateBackup(false);
+    TColors* c = e.Colors();
+    c->SetPositionText(clRed);
+    c->SetChangedBackground(clWindow);
+    c->SetChangedText(clRed);
+    c->SetCursorFrame(clBlack);
+}
+
+// A sparse file of size bytes with a megabyte of text-like bytes at its
+// start, middle and end, so that every view shows real characters.
+void MakeSparse(const QString& path, int64_t size) {
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.resize(size);
+    QByteArray block(1 << 20, '\0');
+    for (int i = 0; i < block.size(); ++i)
+        block[i] = char(32 + (i * 7) % 200);
+    const int64_t n = block.size();
+    for (int64_t at : {int64_t(0), size / 2 - n / 2, size - n}) {
+        f.seek(at);
+        f.write(block);
+    }
+}
+
+// Counts the viewport's paints, to be sure every step was drawn.
+class TPaintCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+double PaintMs(THexEditor& e, QImage& img) {
+    std::vector<double> ms;
+    for (int i = 0; i < kPaintRuns; ++i) {
+        e.DropDisplayWindow();
+        QElapsedTimer t;
+        t.start();
+        e.render(&img);
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return Median(ms);
+}
+
+void PaintFigures(const QDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("bench_hexpaint_2g.bin"));
+    const int64_t size = 2147483647;
+    MakeSparse(path, size);
+    THexEditor e;
+    ConfigureLikeTheMainWindow(e);
+    e.resize(1280, 1024);
+    e.show();
+    QApplication::processEvents();
+    e.LoadFromFile(path);
+    QFile::remove(path); // the working copy is all the editor needs
+    QImage img(e.size(), QImage::Format_ARGB32_Premultiplied);
+    e.render(&img); // fonts and glyph caches warm
+
+    e.Seek(0, 0, true);
+    bench::Report("hex_paint_ms_start", PaintMs(e, img), "ms");
+    e.Seek(int32_t(size / 2), 0, true);
+    e.SetTopRow(e.Row());
+    bench::Report("hex_paint_ms_middle", PaintMs(e, img), "ms");
+    e.Seek(0, 2, true);
+    bench::Report("hex_paint_ms_end", PaintMs(e, img), "ms");
+}
+
+void PageDownFigures(const QDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("bench_hexpaint_100m.bin"));
+    bench::MakeFile(path, int64_t(100) << 20);
+    THexEditor e;
+    ConfigureLikeTheMainWindow(e);
+    e.resize(1280, 1024);
+    e.show();
+    e.LoadFromFile(path);
+    QFile::remove(path);
+    e.setFocus();
+    QApplication::processEvents();
+
+    TPaintCounter paints;
+    e.viewport()->installEventFilter(&paints);
+    std::vector<double> steps;
+    const int32_t lastRow = e.RowCount() - 1;
+    while (e.Row() < lastRow) {
+        QElapsedTimer t;
+        t.start();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+        QApplication::sendEvent(&e, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_PageDown, Qt::NoModifier);
+        QApplication::sendEvent(&e, &release);
+        // What the event loop does next: the state-change messages and the paint.
+        QApplication::processEvents();
+        steps.push_back(t.nsecsElapsed() / 1e6);
+    }
+    if (std::getenv("BENCH_VERBOSE")) {
+        const auto worst = std::max_element(steps.begin(), steps.end());
+        std::fprintf(stderr, "slowest step %d of %d\n", int(worst - steps.begin()),
+                     int(steps.size()));
+        for (size_t i = 0; i < steps.size(); ++i)
+            if (steps[i] > 10) std::fprintf(stderr, "  step %zu: %.1f ms\n", i, steps[i]);
+    }
+    if (paints.count < int(steps.size()))
+        std::fprintf(stderr, "bench_hexpaint: %d paints for %d steps\n", paints.count,
+                     int(steps.size()));
+    bench::Report("hex_pagedown_ms_max", *std::max_element(steps.begin(), steps.end()), "ms");
+    bench::Report("hex_pagedown_ms_median", Median(steps), "ms");
+    std::sort(steps.begin(), steps.end());
+    bench::Report("hex_pagedown_ms_p999", steps[steps.size() * 999 / 1000], "ms");
+    bench::Report("hex_pagedown_steps", double(steps.size()), "steps");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QDir dir(bench::ScratchDir());
+    if (bench::AnyWanted({"hex_paint_ms_start", "hex_paint_ms_middle", "hex_paint_ms_end"}))
+        PaintFigures(dir);
+    if (bench::AnyWanted({"hex_pagedown_ms_max", "hex_pagedown_ms_median", "hex_pagedown_ms_p999",
+                          "hex_pagedown_steps"}))
+        PageDownFigures(dir);
+    return 0;
+}
