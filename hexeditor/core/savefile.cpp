@@ -1,5 +1,6 @@
 #include "savefile.h"
 
+#include "directcopy.h"
 #include "fileops.h"
 
 #include <QFile>
@@ -77,11 +78,27 @@ bool CopyStartingWriteback(int src, int dst, int64_t size) {
     return true;
 }
 
+// Bytes that are going to be flushed anyway go straight to the disk when they
+// are many; small files and file systems without direct I/O use the cache.
+bool CopyToNewFile(int src, int dst, int64_t size) {
+    constexpr int64_t kDirectFrom = 1 << 20;
+    if (size >= kDirectFrom) {
+        switch (hexfile::CopyDirect(src, dst, size)) {
+        case hexfile::TDirectCopy::Done: return true;
+        case hexfile::TDirectCopy::Failed: return false;
+        case hexfile::TDirectCopy::Unsupported:
+            if (::ftruncate(dst, 0) != 0) return false;
+            break;
+        }
+    }
+    return CopyStartingWriteback(src, dst, size);
+}
+
 bool WriteByRename(int src, int64_t size, const QString& target, const struct stat* old, TFd tmp,
                    const QString& tmpPath, TFileId* id) {
     const QByteArray tmp8 = Native(tmpPath);
     // Holes of the source stay holes; the size is set last so that a trailing hole counts.
-    bool ok = CopyStartingWriteback(src, tmp.Get(), size) && ::ftruncate(tmp.Get(), size) == 0;
+    bool ok = CopyToNewFile(src, tmp.Get(), size) && ::ftruncate(tmp.Get(), size) == 0;
     if (ok && old) {
         // Keep the owner where we may; a group we belong to is better than nothing.
         if (::fchown(tmp.Get(), old->st_uid, old->st_gid) != 0)

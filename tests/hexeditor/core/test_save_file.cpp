@@ -56,6 +56,23 @@ TEST_F(Save, SavingWritesTheBytesAndResetsTheDocumentState) {
     EXPECT_EQ(Data(m), QByteArray("#Ello"));
 }
 
+TEST_F(Save, ALargeDocumentWithInsertionsIsSavedByteForByte) {
+    // Large enough to go straight to the disk, with a length on no block boundary.
+    QByteArray bytes(3 * (1 << 20) + 5, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 31 % 251);
+    Load(m, bytes, "large.bin");
+    const uint8_t ab[] = {0xAB, 0xCD};
+    m.InsertBuffer(ab, 2, 1000);
+    m.ChangeByte(int32_t(bytes.size()) + 1, m.ReadByte(int32_t(bytes.size()) + 1), 0x77);
+    bytes.insert(1000, "\xAB\xCD", 2);
+    bytes[bytes.size() - 1] = char(0x77);
+    const QString out = testenv::ScratchPath("large-out.bin");
+    ASSERT_TRUE(m.SaveToFile(out));
+    EXPECT_TRUE(testenv::ReadFile(out) == bytes);
+    EXPECT_TRUE(Data(m) == bytes);
+}
+
 TEST_F(Save, ADocumentThatNeverReceivedDataSavesAnEmptyFile) {
     THexModel fresh;
     fresh.CreateEmptyFile("Bez nazwy");
