@@ -3,6 +3,7 @@
 #include "hexwidgettest.h"
 
 #include <QScrollBar>
+#include <functional>
 
 using HexProperties = HexWidgetTest;
 
@@ -39,16 +40,23 @@ TEST_F(HexProperties, ANewFontRelaysTheGridOutAtOnce) {
     EXPECT_EQ(editor->Layout().ColWidth(2), editor->CharWidth());
 }
 
-TEST_F(HexProperties, BytesPerLineOutsideTheRangeIsRefused) {
-    Load(100);
-    for (int bad : {0, 257, -1}) {
+// Each bad value must throw the editor's error with exactly this message.
+static void ExpectRefused(const std::function<void(int)>& set, std::initializer_list<int> bad,
+                          const char* message) {
+    for (int v : bad) {
         try {
-            editor->SetBytesPerLine(bad);
-            ADD_FAILURE() << bad;
+            set(v);
+            ADD_FAILURE() << v << " was accepted";
         } catch (const EHexEditorError& e) {
-            EXPECT_STREQ(e.what(), "Invalid BytesPerLine argument");
+            EXPECT_STREQ(e.what(), message);
         }
     }
+}
+
+TEST_F(HexProperties, BytesPerLineOutsideTheRangeIsRefused) {
+    Load(100);
+    ExpectRefused([&](int v) { editor->SetBytesPerLine(v); }, {0, 257, -1},
+                  "Invalid BytesPerLine argument");
     EXPECT_EQ(editor->BytesPerLine(), 16);
     EXPECT_EQ(editor->Layout().ColCount(), 51);
 }
@@ -68,14 +76,8 @@ TEST_F(HexProperties, BytesPerLineKeepsTheCaretByteAndTheSelection) {
 }
 
 TEST_F(HexProperties, BytesPerColumnBelowOneIsRefused) {
-    for (int bad : {0, -3}) {
-        try {
-            editor->SetBytesPerColumn(bad);
-            ADD_FAILURE() << bad;
-        } catch (const EHexEditorError& e) {
-            EXPECT_STREQ(e.what(), "Invalid BytesPerColumn argument");
-        }
-    }
+    ExpectRefused([&](int v) { editor->SetBytesPerColumn(v); }, {0, -3},
+                  "Invalid BytesPerColumn argument");
     EXPECT_EQ(editor->BytesPerColumn(), 2);
 }
 
