@@ -1,6 +1,6 @@
-#include "aplikacja.h"
+#include "app/aplikacja.h"
 
-#include "commandguard.h"
+#include "dialogs/commandguard.h"
 
 #include <QFont>
 

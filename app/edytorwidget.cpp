@@ -1,4 +1,4 @@
-#include "edytorwidget.h"
+#include "app/edytorwidget.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

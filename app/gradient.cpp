@@ -1,4 +1,4 @@
-#include "gradient.h"
+#include "app/gradient.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // Program entry: the application, its windows, the message loop.
-#include "aplikacja.h"
-#include "mein.h"
-#include "program.h"
+#include "app/aplikacja.h"
+#include "app/mein.h"
+#include "app/program.h"
 
 int main(int argc, char** argv) {
     TAplikacja app(argc, argv);

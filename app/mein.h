@@ -12,14 +12,19 @@
 //   mein_textdoc.cpp    text document state and status read-outs, loading
 //   mein_prompts.cpp    save prompts, close query, Koniec
 //   mein_drop.cpp       files dropped on the window
-//   mein_textfile.cpp   text "&Plik" commands
+//   mein_textfile.cpp   text "&Plik": new, open, save, save as
+//   mein_textexport.cpp text "&Plik": RTF export, insert from and append to a file
+//   mein_textprint.cpp  text "&Plik": print, printer setup
 //   mein_textedit.cpp   text "&Edycja" and pop-up commands, their enabling
-//   mein_functions.cpp  "&Funkcje" and "©" commands (shared by both menu bars)
+//   mein_spelling.cpp   spelling check
+//   mein_recode.cpp     Polish code page recoding
+//   mein_settings.cpp   configuration (both menu bars)
+//   mein_windowmodes.cpp tray, full screen, About (both menu bars)
 //   mein_hexfile.cpp    hex "&Plik" commands, SaveHexFile, hex status and caption
 //   mein_hexedit.cpp    hex "&Edycja" commands and the conversion
 //   mein_hexprint.cpp   hex printing
-#include "filedialog.h"
-#include "mainimages.h"
+#include "dialogs/filedialog.h"
+#include "dialogs/mainimages.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -194,7 +199,8 @@ public:
     void Zmienamaeznaki1Click();
     void Zmianam1Click();
 
-    // ---- "&Funkcje" and "©", both menu bars (mein_functions.cpp) ---------------------------
+    // ---- "&Funkcje" and "©", both menu bars (mein_spelling, mein_recode, mein_settings,
+    //      mein_windowmodes) -------------------------------------------------------------
     void Sprawd1Click();
     void PrzycPis1Click();
     void Konfiguracja1Click();

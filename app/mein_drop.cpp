@@ -1,6 +1,6 @@
 // Files dropped on the window: the first local file opens in the text editor,
 // whichever tab is in front (the tab stays).
-#include "mein.h"
+#include "app/mein.h"
 
 #include <QMimeData>
 #include <QUrl>

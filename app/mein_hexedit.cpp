@@ -1,14 +1,14 @@
 // The hex tab's "&Edycja" commands and the conversion of "&Plik". Enabling
 // (Bearbeiten1Click) runs each time the menu opens and before a shortcut's command.
-#include "cp1250.h"
-#include "dialogseam.h"
-#include "diaok.h"
-#include "hextext.h"
-#include "integertext.h"
-#include "konwer.h"
-#include "mein.h"
-#include "menuenabling.h"
-#include "thexeditor.h"
+#include "base/cp1250.h"
+#include "dialogs/dialogseam.h"
+#include "dialogs/diaok.h"
+#include "hexeditor/core/hextext.h"
+#include "base/integertext.h"
+#include "dialogs/konwer.h"
+#include "app/mein.h"
+#include "app/menuenabling.h"
+#include "hexeditor/widget/thexeditor.h"
 
 #include <QAction>
 #include <QClipboard>

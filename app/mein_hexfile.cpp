@@ -1,10 +1,10 @@
 // The hex tab's "&Plik" commands, the hex save routine, and the hex status bar
 // and caption that follow the hex editor's state.
-#include "diaok.h"
-#include "hextextfile.h"
-#include "mein.h"
-#include "statuspanels.h"
-#include "thexeditor.h"
+#include "dialogs/diaok.h"
+#include "hexeditor/core/hextextfile.h"
+#include "app/mein.h"
+#include "app/statuspanels.h"
+#include "hexeditor/widget/thexeditor.h"
 
 #include <QFileInfo>
 

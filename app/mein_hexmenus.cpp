@@ -1,9 +1,9 @@
 // The hex tab's menu bar HexMenu1 and tool bar PasekHex1. The commands are in
 // mein_hexfile.cpp, mein_hexedit.cpp and mein_hexprint.cpp.
-#include "icons.h"
-#include "mein.h"
-#include "menuenabling.h"
-#include "picturetoolbar.h"
+#include "app/icons.h"
+#include "app/mein.h"
+#include "app/menuenabling.h"
+#include "app/picturetoolbar.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
 // The hex tab's printing commands.
-#include "mein.h"
-#include "thexeditor.h"
+#include "app/mein.h"
+#include "hexeditor/widget/thexeditor.h"
 
 void TMain::Print1Click() {}
 void TMain::Printsetup1Click() {}

@@ -1,7 +1,7 @@
 // The hex page's control HexEditor1 and the way the window configures it.
-#include "commandguard.h"
-#include "mein.h"
-#include "thexeditor.h"
+#include "dialogs/commandguard.h"
+#include "app/mein.h"
+#include "hexeditor/widget/thexeditor.h"
 
 #include <QLayout>
 

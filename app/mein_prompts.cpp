@@ -1,8 +1,8 @@
 // The save-before-discard prompts of both documents, the close query and "&Koniec".
-#include "commandguard.h"
-#include "dialogseam.h"
-#include "mein.h"
-#include "thexeditor.h"
+#include "dialogs/commandguard.h"
+#include "dialogs/dialogseam.h"
+#include "app/mein.h"
+#include "hexeditor/widget/thexeditor.h"
 
 void TMain::QuerySaveText() {
     if (!TextModified()) return;

@@ -1,8 +1,8 @@
 // Start-up of the main window and its show event.
-#include "diaok.h"
-#include "mein.h"
-#include "picturetoolbar.h"
-#include "thexeditor.h"
+#include "dialogs/diaok.h"
+#include "app/mein.h"
+#include "app/picturetoolbar.h"
+#include "hexeditor/widget/thexeditor.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -4,12 +4,12 @@
 // hex document's name on the hex tab. The one not shown is kept in Tyt1 (text)
 // or Tyt2 (hex), so a document that changes while the other tab is in front
 // never overwrites the caption on screen.
-#include "edytorwidget.h"
-#include "gradient.h"
-#include "mein.h"
-#include "statuspanels.h"
-#include "textcontrol.h"
-#include "thexeditor.h"
+#include "app/edytorwidget.h"
+#include "app/gradient.h"
+#include "app/mein.h"
+#include "app/statuspanels.h"
+#include "app/textcontrol.h"
+#include "hexeditor/widget/thexeditor.h"
 
 #include <QMenuBar>
 #include <QToolBar>

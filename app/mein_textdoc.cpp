@@ -2,9 +2,9 @@
 // modified exactly when panel 0 of Informator reads "Zmieniony". The read-outs
 // never copy the text: its length and the caret's line come from the control's
 // indexes.
-#include "mein.h"
-#include "statuspanels.h"
-#include "textcontrol.h"
+#include "app/mein.h"
+#include "app/statuspanels.h"
+#include "app/textcontrol.h"
 
 namespace {
 const QString kModified = QStringLiteral("Zmieniony");

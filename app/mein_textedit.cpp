@@ -1,7 +1,7 @@
 // The text tab's "&Edycja" menu, the editor's pop-up and the editing tool
 // buttons. Enabling runs each time a menu opens and before a shortcut's command.
-#include "mein.h"
-#include "textcontrol.h"
+#include "app/mein.h"
+#include "app/textcontrol.h"
 
 #include <QAction>
 #include <QMenu>

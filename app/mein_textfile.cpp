@@ -1,6 +1,6 @@
 // The text tab's "&Plik" commands and their tool buttons.
-#include "mein.h"
-#include "textcontrol.h"
+#include "app/mein.h"
+#include "app/textcontrol.h"
 
 void TMain::Nowy2Click() {
     QuerySaveText();
@@ -44,12 +44,6 @@ bool TMain::SaveTextAs() {
     SetTextCaption(QStringLiteral("Vorbix 2 - ") + DialZap1.FileName);
     return true;
 }
-
-void TMain::EksportdoRTF2Click() {}
-void TMain::Wstawtekstzpliku2Click() {}
-void TMain::Wstawtekstdopliku1Click() {}
-void TMain::Drukuj2Click() {}
-void TMain::Ustawieniadrukarki2Click() {}
 
 void TMain::PrzycNow1Click() {
     Nowy2Click();

@@ -1,9 +1,9 @@
 // The text tab's menu bar MainMenu1, the editor's pop-up PopEdytor1, the text
 // tool bar PasekNarz and the one-item pop-up of both tool bars.
-#include "icons.h"
-#include "mein.h"
-#include "menuenabling.h"
-#include "picturetoolbar.h"
+#include "app/icons.h"
+#include "app/mein.h"
+#include "app/menuenabling.h"
+#include "app/picturetoolbar.h"
 
 #include <QMenu>
 #include <QMenuBar>

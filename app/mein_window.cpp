@@ -1,14 +1,14 @@
 // Building the main window: central area, status bars, image holders, file
 // dialogs, and the plumbing of window events into the handlers.
-#include "commandguard.h"
-#include "edytorwidget.h"
-#include "gradient.h"
-#include "icons.h"
-#include "mein.h"
-#include "menuenabling.h"
-#include "picturetoolbar.h"
-#include "statuspanels.h"
-#include "textcontrol.h"
+#include "dialogs/commandguard.h"
+#include "app/edytorwidget.h"
+#include "app/gradient.h"
+#include "app/icons.h"
+#include "app/mein.h"
+#include "app/menuenabling.h"
+#include "app/picturetoolbar.h"
+#include "app/statuspanels.h"
+#include "app/textcontrol.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

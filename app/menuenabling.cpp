@@ -1,4 +1,4 @@
-#include "menuenabling.h"
+#include "app/menuenabling.h"
 
 #include <QAction>
 #include <QMenu>

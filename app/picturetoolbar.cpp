@@ -1,4 +1,4 @@
-#include "picturetoolbar.h"
+#include "app/picturetoolbar.h"
 
 #include <QPainter>
 #include <QStyleOptionToolBar>

@@ -1,11 +1,11 @@
-#include "program.h"
+#include "app/program.h"
 
-#include "diaok.h"
-#include "inf.h"
-#include "konfig.h"
-#include "konwer.h"
-#include "mein.h"
-#include "pisow.h"
+#include "dialogs/diaok.h"
+#include "dialogs/inf.h"
+#include "dialogs/konfig.h"
+#include "dialogs/konwer.h"
+#include "app/mein.h"
+#include "dialogs/pisow.h"
 
 TProgram::TProgram(const QStringList& arguments) {
     main_ = new TMain;

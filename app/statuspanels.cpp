@@ -1,4 +1,4 @@
-#include "statuspanels.h"
+#include "app/statuspanels.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

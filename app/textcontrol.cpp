@@ -1,7 +1,7 @@
-#include "textcontrol.h"
+#include "app/textcontrol.h"
 
-#include "cp1250.h"
-#include "edytorwidget.h"
+#include "base/cp1250.h"
+#include "app/edytorwidget.h"
 
 #include <QFile>
 #include <QPlainTextDocumentLayout>

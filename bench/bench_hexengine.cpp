@@ -3,8 +3,8 @@
 // the system's cp of the same file, memory as peak resident growth. Each time
 // is the best of a few runs, as is the cp it is compared with, so that other
 // work on the machine does not decide the ratio.
-#include "benchutil.h"
-#include "hexmodel.h"
+#include "bench/benchutil.h"
+#include "hexeditor/core/hexmodel.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // Byte search and whole-document conversion on a 1 GiB hex document:
 // search time against grep on the same file, and the memory a conversion
 // and its undo take.
-#include "benchutil.h"
-#include "charsets.h"
-#include "hexmodel.h"
+#include "bench/benchutil.h"
+#include "hexeditor/core/charsets.h"
+#include "hexeditor/core/hexmodel.h"
 
 #include <QCoreApplication>
 #include <QDir>

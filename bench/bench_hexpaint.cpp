@@ -5,8 +5,8 @@
 // pressed through a 100 MiB document, each step a key event followed by the
 // synchronous repaint it causes; the slowest step is reported (steps that ran
 // slow are measured again from the same place, see PageDownFigures).
-#include "benchutil.h"
-#include "thexeditor.h"
+#include "bench/benchutil.h"
+#include "hexeditor/widget/thexeditor.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,14 +2,14 @@
 // program's own load (text, caption, panels, first layout), saving it, and one
 // typed character in its middle with the status panels brought up to date.
 // Open and save are the best of a few runs; the keystroke is the mean of many.
-#include "aplikacja.h"
-#include "benchutil.h"
-#include "cp1250.h"
-#include "edytorwidget.h"
-#include "mein.h"
-#include "program.h"
-#include "statuspanels.h"
-#include "textcontrol.h"
+#include "app/aplikacja.h"
+#include "bench/benchutil.h"
+#include "base/cp1250.h"
+#include "app/edytorwidget.h"
+#include "app/mein.h"
+#include "app/program.h"
+#include "app/statuspanels.h"
+#include "app/textcontrol.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "backgroundbar.h"
+#include "dialogs/backgroundbar.h"
 
 #include <QPainter>
 

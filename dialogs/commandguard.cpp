@@ -1,6 +1,6 @@
-#include "commandguard.h"
+#include "dialogs/commandguard.h"
 
-#include "diaok.h"
+#include "dialogs/diaok.h"
 
 void Abort() {
     throw EAbort();

@@ -1,4 +1,4 @@
-#include "dialogseam.h"
+#include "dialogs/dialogseam.h"
 
 #include <QDialog>
 #include <QFileDialog>

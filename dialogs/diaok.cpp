@@ -1,7 +1,7 @@
-#include "diaok.h"
+#include "dialogs/diaok.h"
 
-#include "backgroundbar.h"
-#include "dialogseam.h"
+#include "dialogs/backgroundbar.h"
+#include "dialogs/dialogseam.h"
 
 #include <QApplication>
 #include <QKeyEvent>

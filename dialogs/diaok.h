@@ -2,7 +2,7 @@
 // The message dialog through which the whole program informs the user: one
 // instance for the program's lifetime, one button, no result. It keeps the last
 // caption and text until the next message replaces them.
-#include "mainimages.h"
+#include "dialogs/mainimages.h"
 
 #include <QDialog>
 

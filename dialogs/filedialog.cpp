@@ -1,6 +1,6 @@
-#include "filedialog.h"
+#include "dialogs/filedialog.h"
 
-#include "dialogseam.h"
+#include "dialogs/dialogseam.h"
 
 bool TFileDialog::Execute(QWidget* parent) {
     const std::optional<QString> chosen =

@@ -1,6 +1,6 @@
-#include "inf.h"
+#include "dialogs/inf.h"
 
-#include "backgroundbar.h"
+#include "dialogs/backgroundbar.h"
 
 TInfo* Info = nullptr;
 

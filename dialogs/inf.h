@@ -1,7 +1,7 @@
 #pragma once
 // The About box: one instance from start-up to the end of the program.
 // For now the window and its background; its texts come with the About command.
-#include "mainimages.h"
+#include "dialogs/mainimages.h"
 
 #include <QDialog>
 

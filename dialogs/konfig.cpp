@@ -1,6 +1,6 @@
-#include "konfig.h"
+#include "dialogs/konfig.h"
 
-#include "backgroundbar.h"
+#include "dialogs/backgroundbar.h"
 
 TKonfiguracja* Konfiguracja = nullptr;
 

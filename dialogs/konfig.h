@@ -1,7 +1,7 @@
 #pragma once
 // The configuration dialog: one instance from start-up to the end of the program.
 // For now the window itself; its buttons come with the settings.
-#include "mainimages.h"
+#include "dialogs/mainimages.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "konwer.h"
+#include "dialogs/konwer.h"
 
-#include "backgroundbar.h"
-#include "charsets.h"
+#include "dialogs/backgroundbar.h"
+#include "hexeditor/core/charsets.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 // The conversion dialog of the hex side: a source set ("Z:") and a target set
 // ("Do:") chosen from two lists. The program creates one at start-up, and
 // every conversion makes a fresh one of its own.
-#include "mainimages.h"
+#include "dialogs/mainimages.h"
 
 #include <QDialog>
 

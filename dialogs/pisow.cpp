@@ -1,4 +1,4 @@
-#include "pisow.h"
+#include "dialogs/pisow.h"
 
 #include <QPushButton>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The spelling check dialog: one instance from start-up to the end of the
 // program. For now the window and its close button; the check comes with it.
-#include "mainimages.h"
+#include "dialogs/mainimages.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "bytesearch.h"
+#include "hexeditor/core/bytesearch.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "changedmarks.h"
+#include "hexeditor/core/changedmarks.h"
 
 bool TChangedMarks::Get(int32_t position) const {
     if (position < 0 || position >= length_) return false;

@@ -1,9 +1,9 @@
-#include "charsets.h"
+#include "hexeditor/core/charsets.h"
 
 #include <cstring>
 
 namespace {
-#include "charsets_tables.inc"
+#include "hexeditor/core/charsets_tables.inc"
 
 bool Valid(int translation) {
     return translation >= ttAnsi && translation <= ttEBCDIC;

@@ -1,4 +1,4 @@
-#include "directcopy.h"
+#include "hexeditor/core/directcopy.h"
 
 #include <algorithm>
 #include <cerrno>

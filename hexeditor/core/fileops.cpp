@@ -1,4 +1,4 @@
-#include "fileops.h"
+#include "hexeditor/core/fileops.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The hex document's lifecycle: construction, properties, new, load and save.
-#include "hexmodel_impl.h"
-#include "savefile.h"
+#include "hexeditor/core/hexmodel_impl.h"
+#include "hexeditor/core/savefile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

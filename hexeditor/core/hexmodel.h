@@ -3,8 +3,8 @@
 // changed marks, the undo journal, the display window, and the caret,
 // selection and marker model of the grid. No widgets: a view is told what to
 // repaint through IHexView.
-#include "charsets.h"
-#include "hexview.h"
+#include "hexeditor/core/charsets.h"
+#include "hexeditor/core/hexview.h"
 
 #include <QByteArray>
 #include <QString>

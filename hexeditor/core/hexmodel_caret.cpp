@@ -1,6 +1,6 @@
 // Grid geometry, the caret and selection model, markers, and the display
 // window the painter reads from.
-#include "hexmodel_impl.h"
+#include "hexeditor/core/hexmodel_impl.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // Edits of the hex document: raw access, the permission check, and every
 // operation that changes the bytes, the size or the changed marks.
-#include "hexmodel_impl.h"
+#include "hexeditor/core/hexmodel_impl.h"
 
 #include <algorithm>
 #include <cstring>

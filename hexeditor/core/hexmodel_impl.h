@@ -1,10 +1,10 @@
 #pragma once
 // Private state of THexModel, shared by its source files.
-#include "changedmarks.h"
-#include "hexmodel.h"
-#include "statepost.h"
-#include "undojournal.h"
-#include "workfile.h"
+#include "hexeditor/core/changedmarks.h"
+#include "hexeditor/core/hexmodel.h"
+#include "hexeditor/core/statepost.h"
+#include "hexeditor/core/undojournal.h"
+#include "hexeditor/core/workfile.h"
 
 #include <array>
 #include <limits>

@@ -1,6 +1,6 @@
 // Whole-data replacement from a source of bytes delivered in blocks, so that
 // an import of any size never holds its bytes at once.
-#include "hexmodel_impl.h"
+#include "hexeditor/core/hexmodel_impl.h"
 
 #include <algorithm>
 #include <vector>

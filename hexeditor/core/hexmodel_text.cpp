@@ -1,9 +1,9 @@
 // THexModel's character-set, hex text and search members, built on the
 // document's public operations.
-#include "bytesearch.h"
-#include "charsets.h"
-#include "hexmodel.h"
-#include "hextext.h"
+#include "hexeditor/core/bytesearch.h"
+#include "hexeditor/core/charsets.h"
+#include "hexeditor/core/hexmodel.h"
+#include "hexeditor/core/hextext.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // The undo journal of the hex document: recording before each accepted edit,
 // and reverting the newest record.
-#include "hexmodel_impl.h"
+#include "hexeditor/core/hexmodel_impl.h"
 
 namespace {
 const char* const kUndoLabels[] = {"Byte changed",      "Byte(s) removed", "Insert buffer",

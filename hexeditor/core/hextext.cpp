@@ -1,4 +1,4 @@
-#include "hextext.h"
+#include "hexeditor/core/hextext.h"
 
 #include <array>
 

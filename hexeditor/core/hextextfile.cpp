@@ -1,7 +1,7 @@
-#include "hextextfile.h"
+#include "hexeditor/core/hextextfile.h"
 
-#include "hexmodel.h"
-#include "hextext.h"
+#include "hexeditor/core/hexmodel.h"
+#include "hexeditor/core/hextext.h"
 
 #include <QFile>
 #include <QSaveFile>

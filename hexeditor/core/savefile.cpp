@@ -1,7 +1,7 @@
-#include "savefile.h"
+#include "hexeditor/core/savefile.h"
 
-#include "directcopy.h"
-#include "fileops.h"
+#include "hexeditor/core/directcopy.h"
+#include "hexeditor/core/fileops.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "statepost.h"
+#include "hexeditor/core/statepost.h"
 
 #include <QCoreApplication>
 #include <QEvent>

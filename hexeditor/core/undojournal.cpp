@@ -1,7 +1,7 @@
-#include "undojournal.h"
+#include "hexeditor/core/undojournal.h"
 
-#include "hexmodel.h"
-#include "workfile.h"
+#include "hexeditor/core/hexmodel.h"
+#include "hexeditor/core/workfile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

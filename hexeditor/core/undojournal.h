@@ -3,7 +3,7 @@
 // little-endian layout (34-byte header, saved bytes, 4-byte length trailer).
 // Saved bytes of large records live in an unnamed scratch file rather than
 // in memory, so undoing the deletion of a 1 GiB selection needs no 1 GiB buffer.
-#include "fileops.h"
+#include "hexeditor/core/fileops.h"
 
 #include <QByteArray>
 #include <array>

@@ -1,6 +1,6 @@
-#include "workfile.h"
+#include "hexeditor/core/workfile.h"
 
-#include "hexmodel.h"
+#include "hexeditor/core/hexmodel.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,7 +2,7 @@
 // The working file: the document's bytes in a private temporary file, edited
 // in place. Tails move in bounded blocks, so an insertion or deletion near the
 // start of a 2 GiB document needs only a few MiB of memory.
-#include "fileops.h"
+#include "hexeditor/core/fileops.h"
 
 #include <QString>
 #include <cstdint>

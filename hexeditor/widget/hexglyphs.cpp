@@ -1,6 +1,6 @@
-#include "hexglyphs.h"
+#include "hexeditor/widget/hexglyphs.h"
 
-#include "cp1250.h"
+#include "base/cp1250.h"
 
 #include <QFontMetrics>
 

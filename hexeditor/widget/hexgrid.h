@@ -1,7 +1,7 @@
 #pragma once
 // What the keyboard and mouse handlers need of the grid besides the document:
 // the scroll position, how much of the grid is in view, and hit testing.
-#include "hexlayout.h"
+#include "hexeditor/widget/hexlayout.h"
 
 #include <QPoint>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "hexkeyboard.h"
+#include "hexeditor/widget/hexkeyboard.h"
 
-#include "hexgrid.h"
-#include "hexmodel.h"
-#include "hexnavigation.h"
+#include "hexeditor/widget/hexgrid.h"
+#include "hexeditor/core/hexmodel.h"
+#include "hexeditor/widget/hexnavigation.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "hexlayout.h"
+#include "hexeditor/widget/hexlayout.h"
 
-#include "hextext.h"
+#include "hexeditor/core/hextext.h"
 
 #include <algorithm>
 #include <limits>

@@ -7,7 +7,7 @@
 // 2*BPL+2 separator, 2*BPL+3 .. 3*BPL+2 character field. Columns 0 and 1 are
 // fixed at the left; the others scroll by whole columns (LeftCol is the first
 // scrollable column shown). Rows scroll by whole rows (TopRow).
-#include "hexdisplaytypes.h"
+#include "hexeditor/widget/hexdisplaytypes.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,7 +1,7 @@
-#include "hexmouse.h"
+#include "hexeditor/widget/hexmouse.h"
 
-#include "hexgrid.h"
-#include "hexmodel.h"
+#include "hexeditor/widget/hexgrid.h"
+#include "hexeditor/core/hexmodel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "hexnavigation.h"
+#include "hexeditor/widget/hexnavigation.h"
 
-#include "hexmodel.h"
+#include "hexeditor/core/hexmodel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "hexrenderer.h"
+#include "hexeditor/widget/hexrenderer.h"
 
-#include "hexmodel.h"
+#include "hexeditor/core/hexmodel.h"
 
 #include <QPolygon>
 #include <algorithm>

@@ -2,9 +2,9 @@
 // Paints rows of the hex grid into any QPainter: the screen now, a printed or
 // saved image as well. Reads the bytes only through the document's display
 // window, so a screen costs the same at any offset of any size.
-#include "hexglyphs.h"
-#include "hexlayout.h"
-#include "tcolors.h"
+#include "hexeditor/widget/hexglyphs.h"
+#include "hexeditor/widget/hexlayout.h"
+#include "hexeditor/widget/tcolors.h"
 
 #include <QFont>
 #include <QGlyphRun>

@@ -1,9 +1,9 @@
-#include "hextyping.h"
+#include "hexeditor/widget/hextyping.h"
 
-#include "charsets.h"
-#include "cp1250.h"
-#include "hexmodel.h"
-#include "hexnavigation.h"
+#include "hexeditor/core/charsets.h"
+#include "base/cp1250.h"
+#include "hexeditor/core/hexmodel.h"
+#include "hexeditor/widget/hexnavigation.h"
 
 #include <cstring>
 

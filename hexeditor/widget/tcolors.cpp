@@ -1,5 +1,5 @@
-#include "tcolors.h"
-#include "thexeditor.h"
+#include "hexeditor/widget/tcolors.h"
+#include "hexeditor/widget/thexeditor.h"
 
 #include <QGuiApplication>
 

@@ -1,13 +1,13 @@
 // The hex grid widget: scroll state, events, properties. Layout, painting,
 // keys, typing and the mouse live in their own files.
-#include "thexeditor.h"
+#include "hexeditor/widget/thexeditor.h"
 
-#include "hexgrid.h"
-#include "hexkeyboard.h"
-#include "hexlayout.h"
-#include "hexmouse.h"
-#include "hexrenderer.h"
-#include "hextyping.h"
+#include "hexeditor/widget/hexgrid.h"
+#include "hexeditor/widget/hexkeyboard.h"
+#include "hexeditor/widget/hexlayout.h"
+#include "hexeditor/widget/hexmouse.h"
+#include "hexeditor/widget/hexrenderer.h"
+#include "hexeditor/widget/hextyping.h"
 
 #include <QApplication>
 #include <QFocusEvent>

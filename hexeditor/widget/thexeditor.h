@@ -1,9 +1,9 @@
 #pragma once
 // The hex grid control: draws the document of its THexModel base as offset,
 // marker, hex and character columns, and edits it from keys and the mouse.
-#include "hexdisplaytypes.h"
-#include "hexmodel.h"
-#include "tcolors.h"
+#include "hexeditor/widget/hexdisplaytypes.h"
+#include "hexeditor/core/hexmodel.h"
+#include "hexeditor/widget/tcolors.h"
 
 #include <QAbstractScrollArea>
 #include <functional>

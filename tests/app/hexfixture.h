@@ -1,7 +1,7 @@
 #pragma once
 // The program with its hex tab in front and helpers to fill and read the hex document.
-#include "programfixture.h"
-#include "testenv.h"
+#include "tests/app/programfixture.h"
+#include "tests/common/testenv.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,15 +1,15 @@
 #pragma once
 // The program started the way its entry starts it, with every modal step
 // answered by a script, and small helpers to read what the user sees.
-#include "cp1250.h"
-#include "dialogseam.h"
-#include "edytorwidget.h"
-#include "gradient.h"
-#include "mein.h"
-#include "program.h"
-#include "statuspanels.h"
-#include "textcontrol.h"
-#include "thexeditor.h"
+#include "base/cp1250.h"
+#include "dialogs/dialogseam.h"
+#include "app/edytorwidget.h"
+#include "app/gradient.h"
+#include "app/mein.h"
+#include "app/program.h"
+#include "app/statuspanels.h"
+#include "app/textcontrol.h"
+#include "hexeditor/widget/thexeditor.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,6 +1,6 @@
 // Files dropped on the window open in the text editor, whichever tab is shown.
-#include "programfixture.h"
-#include "testenv.h"
+#include "tests/app/programfixture.h"
+#include "tests/common/testenv.h"
 
 #include <QDropEvent>
 #include <QMimeData>

@@ -1,9 +1,9 @@
 // The application-wide guard: an exception from any command or event handler
 // shows the unknown-error message and the program goes on.
-#include "aplikacja.h"
-#include "commandguard.h"
-#include "programfixture.h"
-#include "testenv.h"
+#include "app/aplikacja.h"
+#include "dialogs/commandguard.h"
+#include "tests/app/programfixture.h"
+#include "tests/common/testenv.h"
 
 #include <QTimer>
 #include <stdexcept>

@@ -1,8 +1,8 @@
 // The hex tab's "&Edycja" commands: enabling, undo, clipboard, go to, find,
 // typed replacements, and the conversion through its dialog.
-#include "charsets.h"
-#include "hexfixture.h"
-#include "konwer.h"
+#include "hexeditor/core/charsets.h"
+#include "tests/app/hexfixture.h"
+#include "dialogs/konwer.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // The hex tab's "&Plik" commands, its status bar and caption, and Ctrl+A.
-#include "hexfixture.h"
+#include "tests/app/hexfixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Both menu bars, the editor's pop-up and both tool bars: every item, caption,
 // shortcut, hint and separator; the enabling of items and their shortcuts.
-#include "menuenabling.h"
-#include "programfixture.h"
+#include "app/menuenabling.h"
+#include "tests/app/programfixture.h"
 
 #include <QClipboard>
 #include <QEnterEvent>

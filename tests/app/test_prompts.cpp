@@ -1,7 +1,7 @@
 // Closing with modified documents: the text prompt first, then the hex prompt;
 // Yes saves, No discards, Cancel keeps the window open.
-#include "programfixture.h"
-#include "testenv.h"
+#include "tests/app/programfixture.h"
+#include "tests/common/testenv.h"
 
 #include <QFile>
 

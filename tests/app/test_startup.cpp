@@ -1,9 +1,9 @@
 // Program start: the windows and their order, the command-line file, the
 // message dialog during start-up, the first look of the window.
-#include "diaok.h"
-#include "picturetoolbar.h"
-#include "programfixture.h"
-#include "testenv.h"
+#include "dialogs/diaok.h"
+#include "app/picturetoolbar.h"
+#include "tests/app/programfixture.h"
+#include "tests/common/testenv.h"
 
 #include <QLabel>
 #include <QMenuBar>

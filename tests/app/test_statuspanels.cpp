@@ -1,5 +1,5 @@
 // Status bar panels: widths, alignment, growing to fit their text.
-#include "statuspanels.h"
+#include "app/statuspanels.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

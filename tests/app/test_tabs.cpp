@@ -1,6 +1,6 @@
 // Switching tabs swaps menu bar, tool bar, status bar and caption.
-#include "programfixture.h"
-#include "testenv.h"
+#include "tests/app/programfixture.h"
+#include "tests/common/testenv.h"
 
 #include <QMenuBar>
 #include <QTabWidget>

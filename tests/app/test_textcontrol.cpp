@@ -1,9 +1,9 @@
 // The text control: bytes in and out of files, the index rule (a line break
 // counts two), lines, selection, change notifications.
-#include "cp1250.h"
-#include "edytorwidget.h"
-#include "testenv.h"
-#include "textcontrol.h"
+#include "base/cp1250.h"
+#include "app/edytorwidget.h"
+#include "tests/common/testenv.h"
+#include "app/textcontrol.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 // The text tab's New, Open, Save and Save as.
-#include "programfixture.h"
-#include "testenv.h"
+#include "tests/app/programfixture.h"
+#include "tests/common/testenv.h"
 
 using TextFile = ProgramTest;
 

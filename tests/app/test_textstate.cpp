@@ -1,6 +1,6 @@
 // The text tab's status panels: modified state, size, caret line and column.
-#include "programfixture.h"
-#include "testenv.h"
+#include "tests/app/programfixture.h"
+#include "tests/common/testenv.h"
 
 using TextState = ProgramTest;
 

@@ -1,6 +1,6 @@
 // Test main shared by all test programs: isolates HOME, starts the Qt
 // application object the code under test expects, then runs GoogleTest.
-#include "testenv.h"
+#include "tests/common/testenv.h"
 
 #include <gtest/gtest.h>
 #ifdef VORBIX_TEST_GUI

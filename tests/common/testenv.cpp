@@ -1,4 +1,4 @@
-#include "testenv.h"
+#include "tests/common/testenv.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The command guard: the unknown-error message, the silent abort.
-#include "commandguard.h"
-#include "dialogseam.h"
+#include "dialogs/commandguard.h"
+#include "dialogs/dialogseam.h"
 
 #include <QDialog>
 #include <gtest/gtest.h>

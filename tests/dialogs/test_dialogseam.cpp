@@ -1,8 +1,8 @@
 // The dialog seam: what a scripted test sees of each modal step and what the
 // caller gets back; the real file dialog's configuration.
-#include "dialogseam.h"
-#include "filedialog.h"
-#include "testenv.h"
+#include "dialogs/dialogseam.h"
+#include "dialogs/filedialog.h"
+#include "tests/common/testenv.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,9 +1,9 @@
 // The dialogs the program creates at start-up copy the main window's pictures.
-#include "backgroundbar.h"
-#include "inf.h"
-#include "konfig.h"
-#include "konwer.h"
-#include "pisow.h"
+#include "dialogs/backgroundbar.h"
+#include "dialogs/inf.h"
+#include "dialogs/konfig.h"
+#include "dialogs/konwer.h"
+#include "dialogs/pisow.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>

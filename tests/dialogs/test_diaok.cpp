@@ -1,7 +1,7 @@
 // The message dialog: what it shows, how it closes, what it keeps.
-#include "backgroundbar.h"
-#include "dialogseam.h"
-#include "diaok.h"
+#include "dialogs/backgroundbar.h"
+#include "dialogs/dialogseam.h"
+#include "dialogs/diaok.h"
 
 #include <QApplication>
 #include <QLabel>

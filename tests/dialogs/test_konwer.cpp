@@ -1,5 +1,5 @@
 // The conversion dialog: its two lists of sets and when "&Konwertuj" may be used.
-#include "konwer.h"
+#include "dialogs/konwer.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 // Test main of the program's own tests: like the common one, but the
 // application object is the program's, with its guard around every event.
-#include "aplikacja.h"
-#include "testenv.h"
+#include "app/aplikacja.h"
+#include "tests/common/testenv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 // A view for engine tests: records what the engine asks of it, and lets a
 // test hold Shift or the left mouse button.
-#include "hexmodel.h"
-#include "testenv.h"
+#include "hexeditor/core/hexmodel.h"
+#include "tests/common/testenv.h"
 
 #include <QCoreApplication>
 #include <utility>

@@ -1,7 +1,7 @@
 // Whole-document text and hex text forms: SetAsText, SetAsHex, GetAsHex.
-#include "charsets.h"
-#include "hextext.h"
-#include "test_find_support.h"
+#include "hexeditor/core/charsets.h"
+#include "hexeditor/core/hextext.h"
+#include "tests/hexeditor/core/test_find_support.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // Byte search over blocks: the first match wholly within [start, end], also
 // across the internal block boundary, exact or case-folded.
-#include "bytesearch.h"
-#include "charsets.h"
+#include "hexeditor/core/bytesearch.h"
+#include "hexeditor/core/charsets.h"
 
 #include <gtest/gtest.h>
 

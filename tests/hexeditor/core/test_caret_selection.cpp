@@ -1,5 +1,5 @@
 // Caret, selection and markers: geometry, cell acceptance, extension, Seek.
-#include "recordingview.h"
+#include "tests/hexeditor/core/recordingview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Character sets of the hex editor: the fixed tables, display and typing rules.
-#include "charsets.h"
+#include "hexeditor/core/charsets.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The document's character column: display and typing follow Translation,
 // MaskWhiteSpaces and MaskChar.
-#include "charsets.h"
-#include "test_find_support.h"
+#include "hexeditor/core/charsets.h"
+#include "tests/hexeditor/core/test_find_support.h"
 
 namespace {
 class CharColumnTest : public textmodel::DocumentTest {};

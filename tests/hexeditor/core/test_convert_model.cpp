@@ -1,7 +1,7 @@
 // Converting a range of the document between character sets: the bytes, the
 // refusals, undo and the marks.
-#include "charsets.h"
-#include "test_find_support.h"
+#include "hexeditor/core/charsets.h"
+#include "tests/hexeditor/core/test_find_support.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 // Copying to a new file with direct I/O: the bytes arrive whole, holes stay
 // holes, the unaligned tail is written, and a failing write is a failure, not
 // a reason to try again some other way.
-#include "directcopy.h"
-#include "fileops.h"
-#include "recordingview.h"
+#include "hexeditor/core/directcopy.h"
+#include "hexeditor/core/fileops.h"
+#include "tests/hexeditor/core/recordingview.h"
 
 #include <QFile>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 // Find through the document: first match wholly within [start, end], never
 // wrapping; ignore case and translate flags applied to the caller's pattern.
-#include "charsets.h"
-#include "test_find_support.h"
+#include "hexeditor/core/charsets.h"
+#include "tests/hexeditor/core/test_find_support.h"
 
 #include <string>
 

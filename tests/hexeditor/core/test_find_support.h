@@ -1,8 +1,8 @@
 #pragma once
 // Helpers of the character-set, conversion and search tests of the document:
 // a view that counts busy cursors and a document loaded from given bytes.
-#include "hexmodel.h"
-#include "testenv.h"
+#include "hexeditor/core/hexmodel.h"
+#include "tests/common/testenv.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

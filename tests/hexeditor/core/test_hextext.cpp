@@ -1,5 +1,5 @@
 // Hex text: digit pairs both ways, nibble swap, skipped separators, octal, padding.
-#include "hextext.h"
+#include "hexeditor/core/hextext.h"
 
 #include <gtest/gtest.h>
 

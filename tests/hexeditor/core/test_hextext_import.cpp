@@ -1,8 +1,8 @@
 // Replacing the whole data from a hex text file, streamed: the same bytes,
 // caret, selection and undo record as SetAsHex of the file's whole text.
-#include "hexmodel.h"
-#include "hextextfile.h"
-#include "testenv.h"
+#include "hexeditor/core/hexmodel.h"
+#include "hexeditor/core/hextextfile.h"
+#include "tests/common/testenv.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "hexmodel.h"
-#include "hextextfile.h"
-#include "testenv.h"
+#include "hexeditor/core/hexmodel.h"
+#include "hexeditor/core/hextextfile.h"
+#include "tests/common/testenv.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

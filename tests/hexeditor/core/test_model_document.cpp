@@ -1,5 +1,5 @@
 // The document's lifecycle: construction, the working file, new and load.
-#include "recordingview.h"
+#include "tests/hexeditor/core/recordingview.h"
 
 #include <QDir>
 #include <QRegularExpression>

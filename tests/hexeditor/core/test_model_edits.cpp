@@ -1,6 +1,6 @@
 // Edits of the hex document: bytes, size, changed marks, selection and the
 // NoSizeChange rule.
-#include "recordingview.h"
+#include "tests/hexeditor/core/recordingview.h"
 
 #include <gtest/gtest.h>
 

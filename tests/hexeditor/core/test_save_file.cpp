@@ -1,7 +1,7 @@
 // Saving: the target is replaced whole or not at all, links and permissions
 // are kept, backups follow the rule, and the document state follows success.
-#include "recordingview.h"
-#include "savefile.h"
+#include "tests/hexeditor/core/recordingview.h"
+#include "hexeditor/core/savefile.h"
 
 #include <QDir>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 // The undo journal: record layout, the 100-record limit, and each kind's revert.
-#include "recordingview.h"
-#include "workfile.h"
+#include "tests/hexeditor/core/recordingview.h"
+#include "hexeditor/core/workfile.h"
 
 #include <gtest/gtest.h>
 

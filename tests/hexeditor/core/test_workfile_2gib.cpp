@@ -1,6 +1,6 @@
 // The largest document: 2 GiB - 1 bytes, as a sparse file, loaded, edited at
 // its last byte and saved, without the disk filling with zeros.
-#include "recordingview.h"
+#include "tests/hexeditor/core/recordingview.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

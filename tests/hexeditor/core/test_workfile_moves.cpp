@@ -1,7 +1,7 @@
 // The working file's block moves, nibble shifts and the sparse changed marks,
 // checked against a plain in-memory model of the same bytes.
-#include "changedmarks.h"
-#include "workfile.h"
+#include "hexeditor/core/changedmarks.h"
+#include "hexeditor/core/workfile.h"
 
 #include <QByteArray>
 #include <QFile>

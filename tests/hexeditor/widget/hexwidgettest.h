@@ -1,7 +1,7 @@
 #pragma once
 // A real grid widget under the offscreen platform, loaded with given bytes.
-#include "testenv.h"
-#include "thexeditor.h"
+#include "tests/common/testenv.h"
+#include "hexeditor/widget/thexeditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>

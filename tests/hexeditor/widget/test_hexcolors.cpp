@@ -1,6 +1,6 @@
 // The colour set: defaults, derived inverses, system colours and the cell colour rules.
-#include "hexrenderer.h"
-#include "tcolors.h"
+#include "hexeditor/widget/hexrenderer.h"
+#include "hexeditor/widget/tcolors.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The key map of the real widget: deleting, selecting, markers, field switch,
 // navigation and what reaches the host.
-#include "hexwidgettest.h"
+#include "tests/hexeditor/widget/hexwidgettest.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 // Column widths, offset texts and cell geometry, without any widget.
-#include "hexlayout.h"
+#include "hexeditor/widget/hexlayout.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,5 +1,5 @@
 // Mouse selection, double-click, the auto-scroll step and the wheel on the real widget.
-#include "hexwidgettest.h"
+#include "tests/hexeditor/widget/hexwidgettest.h"
 
 #include <QWheelEvent>
 

@@ -1,6 +1,6 @@
 // What the grid paints: colour rules checked on the pixels of a rendered image.
-#include "hexlayout.h"
-#include "hexwidgettest.h"
+#include "hexeditor/widget/hexlayout.h"
+#include "tests/hexeditor/widget/hexwidgettest.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // Display property setters of the widget and the layout they produce.
-#include "hexlayout.h"
-#include "hexwidgettest.h"
+#include "hexeditor/widget/hexlayout.h"
+#include "tests/hexeditor/widget/hexwidgettest.h"
 
 #include <QScrollBar>
 #include <functional>

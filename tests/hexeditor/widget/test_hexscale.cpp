@@ -1,6 +1,6 @@
 // The largest document, 2 GiB - 1 byte at one byte a line: 2,147,483,647 rows.
-#include "hexlayout.h"
-#include "hexwidgettest.h"
+#include "hexeditor/widget/hexlayout.h"
+#include "tests/hexeditor/widget/hexwidgettest.h"
 
 #include <QFile>
 #include <QImage>

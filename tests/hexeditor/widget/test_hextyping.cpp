@@ -1,5 +1,5 @@
 // Hex digits and characters typed into the real widget, in both modes.
-#include "hexwidgettest.h"
+#include "tests/hexeditor/widget/hexwidgettest.h"
 
 using HexTyping = HexWidgetTest;
 

@@ -1,11 +1,11 @@
-#include "cp1250.h"
+#include "base/cp1250.h"
 
 #include <array>
 
 namespace cp1250 {
 namespace {
 constexpr std::array<char16_t, 256> kToUnicode = {
-#include "cp1250_table.inc"
+#include "base/cp1250_table.inc"
 };
 
 // Reverse map for the characters above 0x7F; built once.

@@ -1,4 +1,4 @@
-#include "integertext.h"
+#include "base/integertext.h"
 
 #include <QString>
 #include <gtest/gtest.h>

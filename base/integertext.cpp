@@ -1,4 +1,4 @@
-#include "integertext.h"
+#include "base/integertext.h"
 
 std::optional<int32_t> ParseIntegerText(QStringView text) {
     qsizetype i = 0;
