@@ -1,5 +1,8 @@
 #include "app/edytorwidget.h"
 
+#include "base/cp1250.h"
+
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -30,15 +33,40 @@ bool TEdytorWidget::event(QEvent* event) {
 }
 
 void TEdytorWidget::keyPressEvent(QKeyEvent* event) {
+    Qt::KeyboardModifiers modifiers = event->modifiers();
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & Qt::ShiftModifier)) {
-        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
-                        event->text(), event->isAutoRepeat(), ushort(event->count()));
-        QPlainTextEdit::keyPressEvent(&plain);
-        event->setAccepted(plain.isAccepted());
+        (modifiers & Qt::ShiftModifier))
+        modifiers &= ~Qt::ShiftModifier;
+    const QString text = cp1250::Representable(event->text());
+    if (modifiers == event->modifiers() && text == event->text()) {
+        QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    QKeyEvent changed(event->type(), event->key(), modifiers, text, event->isAutoRepeat(),
+                      ushort(event->count()));
+    QPlainTextEdit::keyPressEvent(&changed);
+    event->setAccepted(changed.isAccepted());
+}
+
+void TEdytorWidget::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = cp1250::Representable(event->commitString());
+    if (commit == event->commitString()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    // The text being composed is only shown; what is committed enters the text.
+    QInputMethodEvent changed(event->preeditString(), event->attributes());
+    changed.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&changed);
+    event->setAccepted(changed.isAccepted());
+}
+
+// Pasted and dropped text arrives as plain text only, in the code page's characters.
+void TEdytorWidget::insertFromMimeData(const QMimeData* source) {
+    if (!source || !source->hasText()) return;
+    QMimeData plain;
+    plain.setText(cp1250::Representable(source->text()));
+    QPlainTextEdit::insertFromMimeData(&plain);
 }
 
 void TEdytorWidget::dragEnterEvent(QDragEnterEvent* event) {

@@ -137,8 +137,9 @@ public:
     bool TextModified() const; // panel 0 of Informator reads "Zmieniony"
     void SetTextUnmodified();
     // Loads a file into Edytor and makes it the text document (caption, file
-    // name, not modified). Throws when the file cannot be read; then nothing changes.
-    void LoadTextDocument(const QString& fileName);
+    // name, not modified). A file too big for the text editor is refused with
+    // a message and false; one that cannot be read throws. Either way nothing changes.
+    bool LoadTextDocument(const QString& fileName);
 
     // ---- Prompts and closing (mein_prompts.cpp) -----------------------------------------
     void QuerySaveText(); // returns when the caller may go on; Cancel aborts silently

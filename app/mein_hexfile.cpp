@@ -1,12 +1,13 @@
 // The hex tab's "&Plik" commands, the hex save routine, and the hex status bar
 // and caption that follow the hex editor's state.
-#include "dialogs/diaok.h"
-#include "hexeditor/core/hextextfile.h"
 #include "app/mein.h"
 #include "app/statuspanels.h"
+#include "dialogs/diaok.h"
+#include "hexeditor/core/hextextfile.h"
 #include "hexeditor/widget/thexeditor.h"
 
 #include <QFileInfo>
+#include <limits>
 
 namespace {
 void SaveFailed(const QString& name) {
@@ -23,6 +24,14 @@ void TMain::Neu1Click() {
 void TMain::ffnen1Click() {
     if (!QuerySaveHex()) return;
     if (!OtwDial2.Execute(this)) return;
+    // Positions are 32-bit: a bigger file is refused before the document changes.
+    const QFileInfo info(OtwDial2.FileName);
+    if (info.isFile() && info.size() > std::numeric_limits<int32_t>::max()) {
+        ShowMessageDialog(QStringLiteral("Otwieranie pliku"),
+                          QStringLiteral("Plik jest za duży dla edytora heksacyjnego (największy "
+                                         "rozmiar to 2 GiB bez jednego bajtu)."));
+        return;
+    }
     // An unreadable file keeps the document and only marks it read-only.
     HexEditor1->LoadFromFile(OtwDial2.FileName);
 }

@@ -1,7 +1,7 @@
 // Start-up of the main window and its show event.
-#include "dialogs/diaok.h"
 #include "app/mein.h"
 #include "app/picturetoolbar.h"
+#include "dialogs/diaok.h"
 #include "hexeditor/widget/thexeditor.h"
 
 #include <QDir>
@@ -16,8 +16,7 @@ void TMain::FormCreate(const QStringList& arguments) {
     bool loaded = false;
     if (!arguments.isEmpty()) { // further arguments are ignored
         try {
-            LoadTextDocument(arguments.first());
-            loaded = true;
+            loaded = LoadTextDocument(arguments.first()); // too big: its own message
         } catch (...) {
             ShowMessageDialog(QStringLiteral("Otwieranie pliku"),
                               QStringLiteral("Wystąpił błąd podczas otwierania pliku."));

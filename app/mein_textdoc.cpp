@@ -5,6 +5,7 @@
 #include "app/mein.h"
 #include "app/statuspanels.h"
 #include "app/textcontrol.h"
+#include "dialogs/diaok.h"
 
 namespace {
 const QString kModified = QStringLiteral("Zmieniony");
@@ -35,10 +36,18 @@ void TMain::ShowLineColumn() {
     Informator->SetPanelText(2, QString::asprintf("%3d:%3d", line + 1, column + 1));
 }
 
-void TMain::LoadTextDocument(const QString& fileName) {
-    Edytor->LoadFromFile(fileName);
+bool TMain::LoadTextDocument(const QString& fileName) {
+    try {
+        Edytor->LoadFromFile(fileName);
+    } catch (const ETextFileTooBig&) {
+        ShowMessageDialog(QStringLiteral("Otwieranie pliku"),
+                          QStringLiteral("Plik jest za duży dla edytora tekstu. Otwórz go w "
+                                         "edytorze heksacyjnym."));
+        return false;
+    }
     SetTextCaption(QStringLiteral("Vorbix 2 - ") + fileName);
     DialZap1.FileName = fileName;
     DialOtw1.FileName = fileName;
     SetTextUnmodified();
+    return true;
 }

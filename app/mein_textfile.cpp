@@ -13,11 +13,9 @@ void TMain::Nowy2Click() {
 
 void TMain::Otwrz2Click() {
     QuerySaveText();
-    if (!DialOtw1.Execute(this)) return;
-    Edytor->LoadFromFile(DialOtw1.FileName);
-    SetTextCaption(QStringLiteral("Vorbix 2 - ") + DialOtw1.FileName);
-    DialZap1.FileName = DialOtw1.FileName;
-    SetTextUnmodified();
+    TFileDialog dialog = DialOtw1; // a file that is not loaded leaves the names as they were
+    if (!dialog.Execute(this)) return;
+    if (LoadTextDocument(dialog.FileName)) DialOtw1 = dialog;
 }
 
 void TMain::Zapisz2Click() {

@@ -14,9 +14,6 @@
 #include <vector>
 
 namespace {
-// Bigger texts are left to the hex editor.
-constexpr qint64 kMaxTextFileBytes = qint64(256) * 1024 * 1024;
-
 const char* BreakBytes(TLineBreak kind) {
     switch (kind) {
     case TLineBreak::Lf:
@@ -111,8 +108,8 @@ void TTextControl::LoadFromFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw ETextFileError("cannot open " + fileName.toStdString());
-    if (file.size() > kMaxTextFileBytes)
-        throw ETextFileError("too large for the text editor: " + fileName.toStdString());
+    if (file.size() > MaxFileBytes)
+        throw ETextFileTooBig("too large for the text editor: " + fileName.toStdString());
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw ETextFileError("cannot read " + fileName.toStdString());
@@ -298,7 +295,7 @@ QString TTextControl::SelText() const {
 
 void TTextControl::SetSelText(const QString& text) {
     QTextCursor c = edit_->textCursor();
-    c.insertText(text); // CR LF, LF and CR each start a new line
+    c.insertText(cp1250::Representable(text)); // CR LF, LF and CR each start a new line
     edit_->setTextCursor(c);
 }
 

@@ -4,6 +4,10 @@
 // byte for byte: every byte of a loaded file becomes one character and goes
 // back to the same byte when saved.
 //
+// Every character that enters (typed, pasted, dropped, composed, or set by
+// the program) is first made one that Windows-1250 holds (cp1250::Representable),
+// so the text on screen is byte for byte the text a save writes.
+//
 // Index rule: every index and length counts a line break as two characters, as
 // if the breaks were CR LF, whatever the file uses. The whole text and the
 // selected text are handed out with CR LF breaks.
@@ -28,6 +32,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file larger than the text editor takes (left to the hex editor).
+class ETextFileTooBig : public ETextFileError {
+public:
+    using ETextFileError::ETextFileError;
+};
+
 enum class TLineBreak : uint8_t { CrLf = 0, Lf = 1, Cr = 2 };
 
 class TTextControl : public QObject {
@@ -39,8 +49,10 @@ public:
     TEdytorWidget* Widget() const { return edit_; }
 
     // Files. Load: the file's bytes become the whole text; an unreadable file
-    // throws ETextFileError and leaves the text as it was. Save: the text with
-    // the document's line breaks; a failure throws and leaves the file as it was.
+    // throws ETextFileError, one over MaxFileBytes ETextFileTooBig, and the
+    // text stays as it was. Save: the text with the document's line breaks,
+    // through the safe writer; a failure throws and leaves the file as it was.
+    static constexpr qint64 MaxFileBytes = qint64(256) * 1024 * 1024;
     void LoadFromFile(const QString& fileName);
     void SaveToFile(const QString& fileName) const;
     bool PlainText() const { return plainText_; }

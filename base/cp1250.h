@@ -19,4 +19,13 @@ int FromUnicode(char32_t c);
 QString Decode(QByteArrayView bytes);
 QByteArray Encode(QStringView text, bool* ok = nullptr);
 
+// The text as Windows-1250 can hold it, one character for each character of
+// the text (a surrogate pair counts as one): the character itself where the
+// code page has it; else the same letter without its accent where the code
+// page has that ("è" -> "e"); the Unicode line and paragraph separators
+// become '\n'; anything else '?'. A letter followed by combining accents is
+// first joined with them, so a decomposed letter fares like a composed one.
+// Text that is already representable comes back unchanged.
+QString Representable(QStringView text);
+
 } // namespace cp1250

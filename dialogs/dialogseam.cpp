@@ -20,6 +20,31 @@ std::optional<Reply> Ask(const Request& request) {
     return hook(request);
 }
 
+// The program's file dialogs all carry "path must exist": a save dialog takes
+// no name in a folder that does not exist, nor a folder, and stays open.
+bool PathExists(const QString& name) {
+    const QFileInfo info(name);
+    return !info.isDir() && info.absoluteDir().exists();
+}
+
+class TPathMustExistDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptSave && !files.isEmpty() && !QFileInfo(files.first()).isDir() &&
+            !PathExists(files.first())) {
+            QMessageBox::warning(this, windowTitle(),
+                                 QFileInfo(files.first()).absolutePath() +
+                                     QStringLiteral("\nTaki folder nie istnieje.\nSprawdź, czy "
+                                                    "ścieżka jest poprawna."));
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 std::optional<QString> RunFileDialog(QWidget* parent, Kind kind, const QString& title,
                                      const QString& startName, const QString& filter,
                                      const QString& defaultSuffix) {
@@ -29,12 +54,16 @@ std::optional<QString> RunFileDialog(QWidget* parent, Kind kind, const QString& 
     request.value = startName;
     request.filter = filter;
     request.defaultSuffix = defaultSuffix;
-    if (auto reply = Ask(request)) {
+    // A scripted name the real dialog would refuse keeps the dialog open: it is asked again.
+    for (int asked = 0; asked < 100; ++asked) {
+        const std::optional<Reply> reply = Ask(request);
+        if (!reply) break;
         if (reply->result != QDialog::Accepted || reply->value.isEmpty()) return std::nullopt;
-        return reply->value;
+        if (kind != Kind::SaveFile || PathExists(reply->value)) return reply->value;
+        if (asked == 99) return std::nullopt;
     }
 
-    QFileDialog dialog(parent, title);
+    TPathMustExistDialog dialog(parent, title);
     dialog.setNameFilters(ToQtFilters(filter));
     dialog.setDefaultSuffix(defaultSuffix);
     if (kind == Kind::OpenFile) {

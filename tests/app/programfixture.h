@@ -1,14 +1,14 @@
 #pragma once
 // The program started the way its entry starts it, with every modal step
 // answered by a script, and small helpers to read what the user sees.
-#include "base/cp1250.h"
-#include "dialogs/dialogseam.h"
 #include "app/edytorwidget.h"
 #include "app/gradient.h"
 #include "app/mein.h"
 #include "app/program.h"
 #include "app/statuspanels.h"
 #include "app/textcontrol.h"
+#include "base/cp1250.h"
+#include "dialogs/dialogseam.h"
 #include "hexeditor/widget/thexeditor.h"
 
 #include <QApplication>
@@ -57,6 +57,9 @@ protected:
 inline QByteArray Cp1250(const QString& text) {
     return cp1250::Encode(text);
 }
+
+// A name a save dialog accepts (its folder exists) but the writer refuses: no regular file.
+inline const QString kNoRegularFile = QStringLiteral("/dev/full");
 
 inline const QString kUnknownError =
     QStringLiteral("Nieznany błąd|Wystąpił nieznany błąd programu.");

@@ -153,7 +153,7 @@ TEST_F(Prompts, HexYesThenCancelledSaveDialogKeepsTheWindowOpen) {
 }
 
 TEST_F(Prompts, HexSaveThatFailsIsReportedAndKeepsTheWindowOpen) {
-    const QString path = testenv::ScratchPath("no-folder") + "/hex.bin";
+    const QString path = kNoRegularFile;
     Start();
     ModifyHex();
     dialogs.Yes().Accept(path);

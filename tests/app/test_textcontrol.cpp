@@ -1,9 +1,9 @@
 // The text control: bytes in and out of files, the index rule (a line break
 // counts two), lines, selection, change notifications.
-#include "base/cp1250.h"
 #include "app/edytorwidget.h"
-#include "tests/common/testenv.h"
 #include "app/textcontrol.h"
+#include "base/cp1250.h"
+#include "tests/common/testenv.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -109,8 +109,9 @@ TEST_F(TextControlTest, ANewDocumentUsesCrLf) {
     EXPECT_EQ(Saved(), QByteArray("one\r\ntwo"));
 }
 
-TEST_F(TextControlTest, CharactersWithoutAByteAreSavedAsQuestionMarks) {
+TEST_F(TextControlTest, CharactersWithoutAByteAreShownAndSavedAsQuestionMarks) {
     edit.SetSelText(QString::fromUtf8("a\u4e2db"));
+    EXPECT_EQ(edit.Text(), "a?b");
     EXPECT_EQ(Saved(), QByteArray("a?b"));
 }
 

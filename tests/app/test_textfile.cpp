@@ -57,7 +57,7 @@ TEST_F(TextFile, FailedSaveAsKeepsTheOldName) {
     const QString path = testenv::ScratchPath("old-name.txt");
     testenv::WriteFile(path, "x");
     Start({path});
-    dialogs.Accept(testenv::ScratchPath("no-folder") + "/new.txt");
+    dialogs.Accept(kNoRegularFile);
     main->Zapiszjako2->trigger();
     EXPECT_EQ(Messages(), QStringList({kUnknownError}));
     EXPECT_EQ(main->DialZap1.FileName, path);

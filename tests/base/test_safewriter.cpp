@@ -361,6 +361,18 @@ TEST(SafeWriter, AnUnwritableFolderOverTheSizeLimitLeavesTheFileWhole) {
         });
         EXPECT_EQ(code, 0) << size;
         EXPECT_TRUE(testenv::ReadFile(locked.target) == old) << size;
+        // The same through a producer (a text save): 20 KiB into a 16 KiB limit.
+        const int blocks = testproc::RunInChild([&] {
+            qputenv("TMPDIR", N(locked.temp.Root()));
+            if (!testproc::BecomeNobody()) return 10;
+            if (!testproc::LimitFileSize(16 * 1024)) return 12;
+            TChunkedProducer p{Pattern(size), 4096};
+            int error = 0;
+            if (safewrite::WriteBlocks(locked.target, std::ref(p), &error)) return 13;
+            return error == EFBIG ? 0 : 14;
+        });
+        EXPECT_EQ(blocks, 0) << size;
+        EXPECT_TRUE(testenv::ReadFile(locked.target) == old) << size;
     }
 }
 

@@ -56,6 +56,30 @@ inline bool LimitFileSize(rlim_t bytes) {
     return ::setrlimit(RLIMIT_FSIZE, &lim) == 0;
 }
 
+// In this very process, for the object's lifetime: files may grow to at most
+// bytes, and writes beyond fail with EFBIG. Only the soft limit is lowered, so
+// the old one comes back; for tests that cannot fork (a running window).
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        active_ = ::getrlimit(RLIMIT_FSIZE, &old_) == 0;
+        if (!active_) return;
+        rlimit lim{bytes, old_.rlim_max};
+        active_ = ::setrlimit(RLIMIT_FSIZE, &lim) == 0;
+    }
+    ~ScopedFileSizeLimit() {
+        if (active_) ::setrlimit(RLIMIT_FSIZE, &old_);
+    }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+    bool Active() const { return active_; }
+
+private:
+    rlimit old_{};
+    bool active_ = false;
+};
+
 // A folder under /tmp that another user can reach (the scratch folder is
 // private to root), removed by the destructor.
 class SharedFolder {
