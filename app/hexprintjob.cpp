@@ -1,5 +1,8 @@
 #include "app/hexprintjob.h"
 
+#include "base/safewriter.h"
+#include "base/sinkdevice.h"
+
 #include "hexeditor/widget/thexeditor.h"
 #include "hexeditor/widget/thextocanvas.h"
 
@@ -8,7 +11,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 // The busy cursor while pages are drawn, also when drawing fails.
@@ -65,21 +67,19 @@ bool PrintHexDump(THexToCanvas& canvas, QPagedPaintDevice& device) {
 
 bool PrintHexDumpToPdf(THexToCanvas& canvas, const QString& target, const QPageLayout& layout,
                        int resolution) {
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    bool printed = false;
-    {
-        QPdfWriter pdf(&file);
-        pdf.setResolution(resolution);
-        pdf.setPageLayout(layout);
-        pdf.setCreator(QStringLiteral("Vorbix 2"));
-        pdf.setTitle(
-            QFileInfo(canvas.HexEditor() ? canvas.HexEditor()->FileName() : QString()).fileName());
-        printed = PrintHexDump(canvas, pdf);
-    }
-    if (!printed) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return safewrite::WriteBlocks(target, [&](const safewrite::TSink& sink) {
+        TSinkDevice out(sink);
+        out.open(QIODevice::WriteOnly);
+        bool printed = false;
+        {
+            QPdfWriter pdf(&out);
+            pdf.setResolution(resolution);
+            pdf.setPageLayout(layout);
+            pdf.setCreator(QStringLiteral("Vorbix 2"));
+            const THexEditor* editor = canvas.HexEditor();
+            pdf.setTitle(QFileInfo(editor ? editor->FileName() : QString()).fileName());
+            printed = PrintHexDump(canvas, pdf);
+        }
+        return printed && !out.Failed();
+    });
 }
