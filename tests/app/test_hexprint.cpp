@@ -3,6 +3,7 @@
 // pdftotext.
 #include "app/currentprinter.h"
 #include "tests/app/hexfixture.h"
+#include "tests/common/processtools.h"
 
 #include <QDir>
 #include <QFile>
@@ -211,23 +212,24 @@ TEST_F(HexPrint, CancelledSaveDialogWritesNothing) {
 TEST_F(HexPrint, AFileThatCannotBeWrittenIsReportedAndAnOldOneKept) {
     StartHex();
     Open("abc");
-    const QString missing = testenv::ScratchPath("no/such/folder/dump.pdf");
-    PrintTo(missing);
-    EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_EQ(Messages(), QStringList{"Vorbix|Nie mogłem zapisać pliku: " + missing + "."});
-    // A directory in the way: the print fails, the directory stays, and no
-    // temporary file is left behind.
-    const QString dir = testenv::ScratchPath("taken.pdf");
-    QDir().mkpath(dir);
+    PrintTo(kNoRegularFile);
+    EXPECT_EQ(Messages(), QStringList{"Vorbix|Nie mogłem zapisać pliku: " + kNoRegularFile + "."});
+    // A disk that fills up part-way: the old file stays, and no temporary file
+    // is left behind.
+    const QString old = testenv::ScratchPath("taken.pdf");
+    testenv::WriteFile(old, "an older dump");
     const auto entries = [] {
         return QDir(testenv::ScratchDir())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     };
     const QStringList before = entries();
     dialogs.Clear();
-    PrintTo(dir);
-    EXPECT_TRUE(QFileInfo(dir).isDir());
-    EXPECT_EQ(Messages(), QStringList{"Vorbix|Nie mogłem zapisać pliku: " + dir + "."});
+    {
+        testproc::ScopedFileSizeLimit limit(256);
+        PrintTo(old);
+    }
+    EXPECT_EQ(testenv::ReadFile(old), QByteArray("an older dump"));
+    EXPECT_EQ(Messages(), QStringList{"Vorbix|Nie mogłem zapisać pliku: " + old + "."});
     EXPECT_EQ(entries(), before);
 }
 
