@@ -76,8 +76,8 @@ TIniDocument TIniDocument::Parse(QByteArrayView bytes) {
         qsizetype next = end;
         if (next < n && bytes[next] == '\r') ++next;
         if (next < n && bytes[next] == '\n') ++next;
-        doc.lines_.push_back(
-            Classify(bytes.sliced(start, end - start).toByteArray(), bytes.sliced(end, next - end).toByteArray()));
+        doc.lines_.push_back(Classify(bytes.sliced(start, end - start).toByteArray(),
+                                      bytes.sliced(end, next - end).toByteArray()));
         start = next;
     }
     return doc;

@@ -13,17 +13,17 @@ const QString kEdytorFont = QStringLiteral("Edytor_Font");
 const QString kHexColors = QStringLiteral("HexEditor1_Colors");
 const QString kHexFont = QStringLiteral("HexEditor1_Font");
 
-const std::array<QString, 6> kAlignNames = {
-    QStringLiteral("alNone"),  QStringLiteral("alTop"),   QStringLiteral("alBottom"),
-    QStringLiteral("alLeft"),  QStringLiteral("alRight"), QStringLiteral("alClient")};
+const std::array<QString, 6> kAlignNames = {QStringLiteral("alNone"),   QStringLiteral("alTop"),
+                                            QStringLiteral("alBottom"), QStringLiteral("alLeft"),
+                                            QStringLiteral("alRight"),  QStringLiteral("alClient")};
 const std::array<QString, 3> kPitchNames = {
     QStringLiteral("fpDefault"), QStringLiteral("fpVariable"), QStringLiteral("fpFixed")};
-const std::array<QString, 4> kStyleNames = {
-    QStringLiteral("fsBold"), QStringLiteral("fsItalic"), QStringLiteral("fsUnderline"),
-    QStringLiteral("fsStrikeOut")};
+const std::array<QString, 4> kStyleNames = {QStringLiteral("fsBold"), QStringLiteral("fsItalic"),
+                                            QStringLiteral("fsUnderline"),
+                                            QStringLiteral("fsStrikeOut")};
 
-template <size_t N> std::optional<size_t> MatchName(const std::array<QString, N>& names,
-                                                    const QString& text) {
+template <size_t N>
+std::optional<size_t> MatchName(const std::array<QString, N>& names, const QString& text) {
     for (size_t i = 0; i < N; ++i)
         if (names[i].compare(text, Qt::CaseInsensitive) == 0) return i;
     return std::nullopt;
@@ -81,18 +81,38 @@ void ReadFont(const ini::TIniDocument& doc, const QString& prefix, TFontProps& f
 } // namespace
 
 const std::array<QString, 9> kHexColorNames = {
-    QStringLiteral("Background"),        QStringLiteral("PositionBackground"),
-    QStringLiteral("PositionText"),      QStringLiteral("ChangedBackground"),
-    QStringLiteral("ChangedText"),       QStringLiteral("CursorFrame"),
-    QStringLiteral("Offset"),            QStringLiteral("OddColumn"),
+    QStringLiteral("Background"),   QStringLiteral("PositionBackground"),
+    QStringLiteral("PositionText"), QStringLiteral("ChangedBackground"),
+    QStringLiteral("ChangedText"),  QStringLiteral("CursorFrame"),
+    QStringLiteral("Offset"),       QStringLiteral("OddColumn"),
     QStringLiteral("EvenColumn")};
 
 TProperties FactoryProperties() {
     TProperties p;
-    p.EdytorFont = TFontProps{1, kClWindowText, -11, QStringLiteral("MS Sans Serif"),
-                              TPitch::Default, 8, 0};
+    p.EdytorFont =
+        TFontProps{1, kClWindowText, -11, QStringLiteral("MS Sans Serif"), TPitch::Default, 8, 0};
     p.HexColors = {kClWindow, 0x000080, 0x0000FF, kClWindow, 0x0000FF, 0, 0, 0xFF0000, 0x800000};
     p.HexFont = TFontProps{0, kBlack, -16, QStringLiteral("courier new"), TPitch::Fixed, 12, 0};
+    return p;
+}
+
+int32_t HeightOfSize(int32_t size, int32_t ppi) {
+    return -int32_t((int64_t(size) * ppi + 36) / 72);
+}
+
+TProperties WithRestoredDefaults(TProperties p, int32_t ppi) {
+    p.EdytorColor = kWhite;
+    p.HexColors[0] = kWhite;
+    auto reset = [ppi](TFontProps& f, const char* name, int32_t size) {
+        f.Name = QString::fromLatin1(name);
+        f.Color = kBlack;
+        f.Size = size;
+        f.Height = HeightOfSize(size, ppi);
+        f.Charset = 1;
+        f.Style = 0;
+    };
+    reset(p.EdytorFont, "MS Sans Serif", 8);
+    reset(p.HexFont, "Courier new", 12);
     return p;
 }
 
@@ -145,9 +165,11 @@ void WriteSection(ini::TIniDocument& doc, const TPlacement& pl, const TPropertie
     doc.SetValue(kSection, QStringLiteral("NormPos"), norm);
     doc.SetValue(kSection, QStringLiteral("MinMaxPos") + suffix, minMax);
     doc.SetValue(kSection, QStringLiteral("NormPos") + suffix, norm);
-    doc.SetValue(kSection, QStringLiteral("Visible"), visible ? QStringLiteral("1") : QStringLiteral("0"));
+    doc.SetValue(kSection, QStringLiteral("Visible"),
+                 visible ? QStringLiteral("1") : QStringLiteral("0"));
 
-    doc.SetValue(kSection, kWordWrap, p.WordWrap ? QStringLiteral("True") : QStringLiteral("False"));
+    doc.SetValue(kSection, kWordWrap,
+                 p.WordWrap ? QStringLiteral("True") : QStringLiteral("False"));
     doc.SetValue(kSection, kPasekNarz, AlignName(p.PasekNarz));
     doc.SetValue(kSection, kPasekHex1, AlignName(p.PasekHex1));
     doc.SetValue(kSection, kEdytorColor, QString::number(p.EdytorColor));
@@ -173,7 +195,8 @@ void ReadProperties(const ini::TIniDocument& doc, TProperties& p) {
     ReadFont(doc, kHexFont, p.HexFont);
 }
 
-TPlacementRead ReadPlacement(const ini::TIniDocument& doc, QSize screen, const TPlacement& current) {
+TPlacementRead ReadPlacement(const ini::TIniDocument& doc, QSize screen,
+                             const TPlacement& current) {
     TPlacementRead r;
     r.Values = current;
     TPlacement& v = r.Values;

@@ -59,6 +59,13 @@ struct TProperties {
 // What the main window holds before anything is restored.
 TProperties FactoryProperties();
 
+// "Przywróć domyślne": plain white backgrounds of both editors and their two
+// fonts; everything else (the other hex colours, the pitches, the tool bars,
+// word wrap) stays. ppi gives the fonts' heights.
+TProperties WithRestoredDefaults(TProperties p, int32_t ppi);
+// A font's height in pixels (negative) from its size in points.
+int32_t HeightOfSize(int32_t size, int32_t ppi);
+
 // The window placement as stored.
 struct TPlacement {
     int32_t Flags = 0;

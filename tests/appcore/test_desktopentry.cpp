@@ -5,11 +5,12 @@
 using namespace desktop;
 
 TEST(DesktopEntry, ExactContents) {
-    EXPECT_EQ(DesktopEntry(QStringLiteral("/opt/vorbix/bin/vorbix")),
-              QByteArray("[Desktop Entry]\nType=Application\nName=Vorbix\nGenericName=Edytor tekstu\n"
-                         "Comment=Edytor plik\xC3\xB3w tekstowych i edytor heksacyjny\n"
-                         "Exec=\"/opt/vorbix/bin/vorbix\" %f\nIcon=vorbix\nTerminal=false\n"
-                         "MimeType=text/plain;\nCategories=Utility;TextEditor;\n"));
+    EXPECT_EQ(
+        DesktopEntry(QStringLiteral("/opt/vorbix/bin/vorbix")),
+        QByteArray("[Desktop Entry]\nType=Application\nName=Vorbix\nGenericName=Edytor tekstu\n"
+                   "Comment=Edytor plik\xC3\xB3w tekstowych i edytor heksacyjny\n"
+                   "Exec=\"/opt/vorbix/bin/vorbix\" %f\nIcon=vorbix\nTerminal=false\n"
+                   "MimeType=text/plain;\nCategories=Utility;TextEditor;\n"));
 }
 
 TEST(DesktopEntry, ExecArgumentQuotesAndEscapes) {
@@ -21,7 +22,8 @@ TEST(DesktopEntry, ExecArgumentQuotesAndEscapes) {
 }
 
 TEST(DesktopEntry, DefaultAddedToANewFile) {
-    EXPECT_EQ(WithTextDefault(""), QByteArray("[Default Applications]\ntext/plain=vorbix.desktop;\n"));
+    EXPECT_EQ(WithTextDefault(""),
+              QByteArray("[Default Applications]\ntext/plain=vorbix.desktop;\n"));
 }
 
 TEST(DesktopEntry, DefaultAddedKeepsEveryOtherLine) {
@@ -30,8 +32,9 @@ TEST(DesktopEntry, DefaultAddedKeepsEveryOtherLine) {
                               "text/plain=gedit.desktop;kate.desktop\ntext/html=firefox.desktop;\n"
                               "\n[Removed Associations]\nx/y=z.desktop;\n";
     const QByteArray after = WithTextDefault(before);
-    EXPECT_EQ(after, QByteArray(before).replace("text/plain=gedit.desktop;kate.desktop",
-                                                "text/plain=vorbix.desktop;gedit.desktop;kate.desktop;"));
+    EXPECT_EQ(after,
+              QByteArray(before).replace("text/plain=gedit.desktop;kate.desktop",
+                                         "text/plain=vorbix.desktop;gedit.desktop;kate.desktop;"));
     // Twice is the same as once.
     EXPECT_EQ(WithTextDefault(after), after);
     // And taken away again, the earlier defaults remain.
@@ -47,14 +50,16 @@ TEST(DesktopEntry, DefaultGroupAppendedWhenMissing) {
 }
 
 TEST(DesktopEntry, RemovingTheOnlyDefaultRemovesItsLine) {
-    EXPECT_EQ(WithoutTextDefault("[Default Applications]\ntext/plain=vorbix.desktop;\nimage/png=e;\n"),
-              QByteArray("[Default Applications]\nimage/png=e;\n"));
+    EXPECT_EQ(
+        WithoutTextDefault("[Default Applications]\ntext/plain=vorbix.desktop;\nimage/png=e;\n"),
+        QByteArray("[Default Applications]\nimage/png=e;\n"));
     EXPECT_FALSE(WithoutTextDefault("[Default Applications]\ntext/plain=gedit.desktop;\n"));
     EXPECT_FALSE(WithoutTextDefault(""));
 }
 
 TEST(DesktopEntry, PathsFollowTheXdgFolders) {
-    EXPECT_EQ(DesktopEntryPath(), qEnvironmentVariable("XDG_DATA_HOME") + "/applications/vorbix.desktop");
+    EXPECT_EQ(DesktopEntryPath(),
+              qEnvironmentVariable("XDG_DATA_HOME") + "/applications/vorbix.desktop");
     EXPECT_EQ(MimeAppsPath(), qEnvironmentVariable("XDG_CONFIG_HOME") + "/mimeapps.list");
     EXPECT_EQ(UserIconPath(),
               qEnvironmentVariable("XDG_DATA_HOME") + "/icons/hicolor/scalable/apps/vorbix.svg");

@@ -5,9 +5,9 @@
 using ini::TIniDocument;
 
 TEST(IniDocument, UntouchedFileIsKeptByteForByte) {
-    for (QByteArray text : {QByteArray(""), QByteArray("a"), QByteArray("[A]\r\nx=1\r\n\r\n; note\r\n"),
-                            QByteArray("\xEF\xBB\xBF[A]\nx = 1\n[B]\ry=2"),
-                            QByteArray("no section\n\n=\n[\n]x\n")})
+    for (QByteArray text :
+         {QByteArray(""), QByteArray("a"), QByteArray("[A]\r\nx=1\r\n\r\n; note\r\n"),
+          QByteArray("\xEF\xBB\xBF[A]\nx = 1\n[B]\ry=2"), QByteArray("no section\n\n=\n[\n]x\n")})
         EXPECT_EQ(TIniDocument::Parse(text).Serialize(), text);
 }
 
@@ -48,20 +48,24 @@ TEST(IniDocument, WriteRuleAddsQuotesThatTheReadRuleTakesAway) {
 }
 
 TEST(IniDocument, SettingKeepsOtherLinesAndTheFileLineEnds) {
-    auto doc = TIniDocument::Parse("; top\r\n[A]\r\nx=1\r\n\r\n[Pozycje]\r\nold=1\r\n\r\n[B]\r\ny=2");
+    auto doc =
+        TIniDocument::Parse("; top\r\n[A]\r\nx=1\r\n\r\n[Pozycje]\r\nold=1\r\n\r\n[B]\r\ny=2");
     doc.SetValue(QStringLiteral("pozycje"), QStringLiteral("OLD"), QStringLiteral("5"));
     doc.SetValue(QStringLiteral("Pozycje"), QStringLiteral("new"), QStringLiteral("6"));
     doc.SetValue(QStringLiteral("C"), QStringLiteral("z"), QStringLiteral("7"));
-    EXPECT_EQ(doc.Serialize(), QByteArray("; top\r\n[A]\r\nx=1\r\n\r\n[Pozycje]\r\nOLD=5\r\nnew=6\r\n"
-                                          "\r\n[B]\r\ny=2\r\n\r\n[C]\r\nz=7\r\n"));
+    EXPECT_EQ(doc.Serialize(),
+              QByteArray("; top\r\n[A]\r\nx=1\r\n\r\n[Pozycje]\r\nOLD=5\r\nnew=6\r\n"
+                         "\r\n[B]\r\ny=2\r\n\r\n[C]\r\nz=7\r\n"));
 }
 
 TEST(IniDocument, NewFileUsesLineFeeds) {
     TIniDocument doc;
     doc.SetValue(QStringLiteral("Pozycje"), QStringLiteral("a"), QStringLiteral("1"));
     doc.SetValue(QStringLiteral("Pozycje"), QStringLiteral("b"), QStringLiteral("zażółć"));
-    EXPECT_EQ(doc.Serialize(), QByteArray("[Pozycje]\na=1\nb=za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\n"));
-    EXPECT_EQ(TIniDocument::Parse(doc.Serialize()).Value(u"Pozycje", u"b"), QStringLiteral("zażółć"));
+    EXPECT_EQ(doc.Serialize(),
+              QByteArray("[Pozycje]\na=1\nb=za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\n"));
+    EXPECT_EQ(TIniDocument::Parse(doc.Serialize()).Value(u"Pozycje", u"b"),
+              QStringLiteral("zażółć"));
 }
 
 TEST(IniDocument, EightBitValuesAreReadAsWindows1250) {

@@ -28,8 +28,10 @@ TEST(SettingsStore, FactoryValues) {
     EXPECT_EQ(p.PasekNarz, TAlign::Top);
     EXPECT_EQ(p.PasekHex1, TAlign::Top);
     EXPECT_EQ(p.EdytorColor, -2147483643);
-    EXPECT_EQ(p.EdytorFont, (TFontProps{1, -2147483640, -11, "MS Sans Serif", TPitch::Default, 8, 0}));
-    EXPECT_EQ(p.HexColors, (THexColors{-2147483643, 128, 255, -2147483643, 255, 0, 0, 16711680, 8388608}));
+    EXPECT_EQ(p.EdytorFont,
+              (TFontProps{1, -2147483640, -11, "MS Sans Serif", TPitch::Default, 8, 0}));
+    EXPECT_EQ(p.HexColors,
+              (THexColors{-2147483643, 128, 255, -2147483643, 255, 0, 0, 16711680, 8388608}));
     EXPECT_EQ(p.HexFont, (TFontProps{0, 0, -16, "courier new", TPitch::Fixed, 12, 0}));
 }
 
@@ -64,8 +66,8 @@ TEST(SettingsStore, WhatIsWrittenReadsBackTheSame) {
     p.PasekNarz = TAlign::Bottom;
     p.PasekHex1 = TAlign::Right;
     p.EdytorColor = 0x123456;
-    p.EdytorFont = {238, 0x00FF00, -21, "\"Liberation Serif\"", TPitch::Variable, 16,
-                    fsItalic | fsUnderline};
+    p.EdytorFont = {
+        238, 0x00FF00, -21, "\"Liberation Serif\"", TPitch::Variable, 16, fsItalic | fsUnderline};
     p.HexColors = {1, 2, 3, 4, 5, 6, 7, 8, -2147483633};
     p.HexFont = {0, 0xFF, -13, "DejaVu Sans Mono", TPitch::Fixed, 10, fsBold};
     TIniDocument doc;
@@ -73,7 +75,8 @@ TEST(SettingsStore, WhatIsWrittenReadsBackTheSame) {
     TProperties back = FactoryProperties();
     ReadProperties(TIniDocument::Parse(doc.Serialize()), back);
     EXPECT_EQ(back, p);
-    const auto pl = ReadPlacement(TIniDocument::Parse(doc.Serialize()), QSize(800, 600), TPlacement{});
+    const auto pl =
+        ReadPlacement(TIniDocument::Parse(doc.Serialize()), QSize(800, 600), TPlacement{});
     EXPECT_TRUE(pl.FoundPosition);
     EXPECT_EQ(pl.Values, SomePlacement());
 }
@@ -81,15 +84,16 @@ TEST(SettingsStore, WhatIsWrittenReadsBackTheSame) {
 TEST(SettingsStore, MissingKeysLeaveValuesAndBadOnesFollowTheRules) {
     TProperties p = FactoryProperties();
     p.WordWrap = true;
-    ReadProperties(Section("Edytor_Color=blue\nHexEditor1_ColorsOffset= 42 \nZawijWier1_Checked=tak\n"
-                           "PasekNarz_Align=ALBOTTOM\nPasekHex1_Align=alMiddle\n"
-                           "Edytor_FontPitch=FPFIXED\nEdytor_FontStyle=[fsBold, fsWide ,FSITALIC]\n"
-                           "HexEditor1_FontName=\"courier\"\nHexEditor1_FontSize=99999999999\n"
-                           "Edytor_FontHeight=+7\n"),
-                   p);
-    EXPECT_EQ(p.EdytorColor, 0);       // not a number: black
+    ReadProperties(
+        Section("Edytor_Color=blue\nHexEditor1_ColorsOffset= 42 \nZawijWier1_Checked=tak\n"
+                "PasekNarz_Align=ALBOTTOM\nPasekHex1_Align=alMiddle\n"
+                "Edytor_FontPitch=FPFIXED\nEdytor_FontStyle=[fsBold, fsWide ,FSITALIC]\n"
+                "HexEditor1_FontName=\"courier\"\nHexEditor1_FontSize=99999999999\n"
+                "Edytor_FontHeight=+7\n"),
+        p);
+    EXPECT_EQ(p.EdytorColor, 0); // not a number: black
     EXPECT_EQ(p.HexColors[6], 42);
-    EXPECT_TRUE(p.WordWrap);           // "tak" is no name: unchanged
+    EXPECT_TRUE(p.WordWrap); // "tak" is no name: unchanged
     EXPECT_EQ(p.PasekNarz, TAlign::Bottom);
     EXPECT_EQ(p.PasekHex1, TAlign::Top);
     EXPECT_EQ(p.EdytorFont.Pitch, TPitch::Fixed);
@@ -137,7 +141,8 @@ TEST(SettingsStore, PlacementOnlyWithAPositionAndTheSameResolution) {
     EXPECT_FALSE(PlaceAt(none, 96, here, false));
     EXPECT_EQ(StateOfShowCmd(none.Values.ShowCmd), TWindowState::Maximized);
 
-    auto other = ReadPlacement(Section("PixelsPerInch=120\nNormPos=1,2,301,202\n"), QSize(1, 1), current);
+    auto other =
+        ReadPlacement(Section("PixelsPerInch=120\nNormPos=1,2,301,202\n"), QSize(1, 1), current);
     EXPECT_FALSE(PlaceAt(other, 96, here, false));
 
     auto same = ReadPlacement(Section("NormPos=1,2,301,202\n"), QSize(1, 1), current);
@@ -170,4 +175,25 @@ TEST(SettingsStore, WindowsOffEveryScreenComeBack) {
     EXPECT_EQ(KeepOnScreens(QRect(-30000, -30000, 400, 300), screens), QRect(0, 0, 400, 300));
     EXPECT_EQ(KeepOnScreens(QRect(5000, 700, 2000, 2000), screens), QRect(0, 0, 1024, 768));
     EXPECT_EQ(KeepOnScreens(QRect(100, -500, 400, 300), screens), QRect(100, 0, 400, 300));
+}
+
+TEST(SettingsStore, RestoredDefaultsChangeOnlyBackgroundsAndFonts) {
+    TProperties p = FactoryProperties();
+    p.WordWrap = true;
+    p.PasekNarz = TAlign::Left;
+    p.HexColors[1] = 77;
+    p.HexFont.Pitch = TPitch::Variable;
+    p.EdytorFont.Style = fsBold;
+    const TProperties r = WithRestoredDefaults(p, 96);
+    EXPECT_EQ(r.EdytorColor, 16777215);
+    EXPECT_EQ(r.HexColors[0], 16777215);
+    EXPECT_EQ(r.EdytorFont, (TFontProps{1, 0, -11, "MS Sans Serif", TPitch::Default, 8, 0}));
+    EXPECT_EQ(r.HexFont, (TFontProps{1, 0, -16, "Courier new", TPitch::Variable, 12, 0}));
+    TProperties rest = r;
+    rest.EdytorColor = p.EdytorColor;
+    rest.HexColors[0] = p.HexColors[0];
+    rest.EdytorFont = p.EdytorFont;
+    rest.HexFont = p.HexFont;
+    EXPECT_EQ(rest, p);
+    EXPECT_EQ(HeightOfSize(12, 120), -20);
 }
