@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 TInfo* Info = nullptr;
 
@@ -195,4 +196,13 @@ bool TInfo::eventFilter(QObject* watched, QEvent* event) {
         if (watched == NapEmail1) RunGuarded([this] { NapEmail1Click(); });
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TInfo::showEvent(QShowEvent* event) {
+    if (const QScreen* screen = this->screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+    QDialog::showEvent(event);
 }

@@ -39,6 +39,7 @@ public:
     void NapEmail1Click();
 
 protected:
+    void showEvent(QShowEvent* event) override; // centred on the desktop
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QScreen>
 #include <QToolButton>
 
 TKonfiguracja* Konfiguracja = nullptr;
@@ -152,4 +153,13 @@ void TKonfiguracja::RxSpeedButton3Click() {
         ShowMessageDialog(QStringLiteral("Vorbix"),
                           QStringLiteral("Operacja ustawienia Notatnika jako programu do plików "
                                          "tekstowych nie powiodła się."));
+}
+
+void TKonfiguracja::showEvent(QShowEvent* event) {
+    if (const QScreen* screen = this->screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+    QDialog::showEvent(event);
 }

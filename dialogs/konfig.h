@@ -55,6 +55,9 @@ public:
     void RxSpeedButton2Click();
     void RxSpeedButton3Click();
 
+protected:
+    void showEvent(QShowEvent* event) override; // centred on the desktop
+
 private:
     std::optional<QColor> ChooseColor(const QColor& start);
     std::optional<QFont> ChooseFont(const QFont& start);
