@@ -2,9 +2,36 @@
 // buttons. Enabling runs each time a menu opens and before a shortcut's command.
 #include "app/mein.h"
 #include "app/textcontrol.h"
+#include "appcore/calcengine.h"
+#include "appcore/casechange.h"
+#include "base/integertext.h"
+#include "dialogs/commandguard.h"
+#include "dialogs/diaok.h"
+#include "dialogs/finddialogs.h"
+#include "dialogs/kalkul.h"
 
 #include <QAction>
+#include <QDate>
+#include <QLocale>
 #include <QMenu>
+#include <QTime>
+
+namespace {
+// Replaces the selection's letters by their other case; the caret ends behind
+// the selection with nothing selected.
+void ChangeSelectionCase(TTextControl& editor, TLetterCase to) {
+    const int start = editor.SelStart();
+    const int length = editor.SelLength();
+    if (length == 0) return;
+    const QString text = editor.SelText(); // line breaks as two characters, like the indexes
+    std::vector<TTextControl::TReplacement> edits;
+    for (const TTextSpan& span : ChangedSpans(text, to))
+        edits.push_back({start + span.start, span.length,
+                         ChangeCase(QStringView(text).mid(span.start, span.length), to)});
+    editor.ReplaceRanges(edits);
+    editor.SetSelStart(start + length);
+}
+} // namespace
 
 void TMain::Edycja1Click() {
     Cofnij1->setEnabled(Edytor->CanUndo());
@@ -69,20 +96,69 @@ void TMain::Zaznaczwszystko2Click() {
     Edytor->SelectAll();
 }
 
-void TMain::Znajd1Click() {}
+void TMain::CreateEdycjaDialogs() {
+    if (Kalkul1) return;
+    Kalkul1 = new TKalkulator(this);
+    Kalkul1->Title = QStringLiteral("Kalkulator");
+    ZnajDial1 = new TFindDialog(this);
+    ZnajDial1->OnFind = [this] { RunGuarded([this] { ZnajDial1Find(); }); };
+    ZamDial1 = new TReplaceDialog(this);
+    ZamDial1->OnFind = [this] { RunGuarded([this] { ZamDial1Find(); }); };
+    ZamDial1->OnReplace = [this] { RunGuarded([this] { ZamDial1Replace(); }); };
+}
+
+void TMain::Znajd1Click() {
+    CreateEdycjaDialogs();
+    ZnajDial1->Execute();
+}
 void TMain::PrzycZnaj1Click() {
     Znajd1Click();
 }
-void TMain::Zamie1Click() {}
-void TMain::Data1Click() {}
-void TMain::Godzina1Click() {}
-void TMain::Obliczenia1Click() {}
-void TMain::ZawijWier1Click() {}
-void TMain::Zmienadueznaki1Click() {}
+void TMain::Zamie1Click() {
+    CreateEdycjaDialogs();
+    ZamDial1->Execute();
+}
+
+void TMain::Data1Click() {
+    Edytor->SetSelText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+void TMain::Godzina1Click() {
+    Edytor->SetSelText(QLocale().toString(QTime::currentTime(), QLocale::LongFormat));
+}
+
+void TMain::Obliczenia1Click() {
+    CreateEdycjaDialogs();
+    if (Edytor->SelLength() > 0) {
+        if (const auto number = ParseIntegerText(Edytor->SelText()))
+            Kalkul1->Value = *number;
+        else
+            ShowMessageDialog(
+                QStringLiteral("Kalkulator"),
+                QStringLiteral(
+                    "Zaznaczony fragment tekstu nie składa się z cyfr lub jest on dwuliniowy."));
+    }
+    if (Kalkul1->ShowCalculator(this))
+        Edytor->SetSelText(TCalcEngine::FormatNumber(Kalkul1->Value, 15, QLocale()));
+}
+
+void TMain::ZawijWier1Click() {
+    Edytor->SetWordWrap(!Edytor->WordWrap());
+    ZawijWier1->setChecked(Edytor->WordWrap());
+}
+
+void TMain::Zmienadueznaki1Click() {
+    ChangeSelectionCase(*Edytor, TLetterCase::Upper);
+}
 void TMain::Zmianad1Click() {
     Zmienadueznaki1Click();
 }
-void TMain::Zmienamaeznaki1Click() {}
+void TMain::Zmienamaeznaki1Click() {
+    ChangeSelectionCase(*Edytor, TLetterCase::Lower);
+}
 void TMain::Zmianam1Click() {
     Zmienamaeznaki1Click();
 }
+
+void TMain::ZnajDial1Find() {}
+void TMain::ZamDial1Find() {}
+void TMain::ZamDial1Replace() {}

@@ -297,6 +297,24 @@ void TTextControl::SetSelText(const QString& text) {
     edit_->setTextCursor(c);
 }
 
+void TTextControl::ReplaceRanges(const std::vector<TReplacement>& replacements) {
+    if (replacements.empty()) return;
+    QTextCursor c(edit_->document());
+    c.beginEditBlock();
+    // From the last to the first, so the indexes before each stretch stay valid;
+    // the caret's cursor moves along with the edits in front of it.
+    QTextCursor caret;
+    for (auto r = replacements.rbegin(); r != replacements.rend(); ++r) {
+        c.setPosition(ToPosition(r->index));
+        c.setPosition(ToPosition(r->index + r->length), QTextCursor::KeepAnchor);
+        c.insertText(r->text);
+        if (caret.isNull()) caret = c;
+    }
+    c.endEditBlock();
+    caret.clearSelection();
+    edit_->setTextCursor(caret);
+}
+
 void TTextControl::SelectAll() {
     edit_->selectAll();
 }
