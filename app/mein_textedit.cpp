@@ -1,9 +1,14 @@
 // The text tab's "&Edycja" menu, the editor's pop-up and the editing tool
 // buttons. Enabling runs each time a menu opens and before a shortcut's command.
+#include "app/edytorwidget.h"
 #include "app/mein.h"
+#include "app/szuk.h"
 #include "app/textcontrol.h"
 #include "appcore/calcengine.h"
 #include "appcore/casechange.h"
+#include "appcore/replaceall.h"
+#include "appcore/textimage.h"
+#include "base/cp1250.h"
 #include "base/integertext.h"
 #include "dialogs/commandguard.h"
 #include "dialogs/diaok.h"
@@ -30,6 +35,62 @@ void ChangeSelectionCase(TTextControl& editor, TLetterCase to) {
                          ChangeCase(QStringView(text).mid(span.start, span.length), to)});
     editor.ReplaceRanges(edits);
     editor.SetSelStart(start + length);
+}
+
+// The options the dialog shows.
+TFindOptions DialogOptions(const TFindDialogBase& dialog) {
+    TFindOptions options = 0;
+    if (dialog.Down()) options |= frDown;
+    if (dialog.MatchCase()) options |= frMatchCase;
+    if (dialog.WholeWord()) options |= frWholeWord;
+    return options;
+}
+
+// The replace button's test: the selection is an occurrence whatever the case.
+bool SelectionIsTheFindText(const TTextControl& editor, const QString& find) {
+    return !find.isEmpty() && editor.SelText().compare(find, Qt::CaseInsensitive) == 0;
+}
+
+// A single-line selection offered as the text to find.
+void OfferSelection(TFindDialogBase& dialog, const TTextControl& editor) {
+    const QString selected = editor.SelText();
+    if (!selected.isEmpty() && selected.size() <= 200 && !selected.contains(QLatin1Char('\r')) &&
+        !selected.contains(QLatin1Char('\n')))
+        dialog.SetFindText(selected);
+}
+
+void NotFound() {
+    ShowMessageDialog(QStringLiteral("Znajdź"), QStringLiteral("Nie znalazłem wpisanego tekstu."));
+}
+
+// Replace all from the selection to the end of the text: the selection first
+// when it is an occurrence, then every match behind it, all in one editing
+// step. The matches are those that replacing one at a time and searching on
+// behind each new text would find.
+void ReplaceAllInEditor(TTextControl& editor, const QString& find, const QString& with,
+                        TFindOptions options) {
+    const int selStart = editor.SelStart();
+    const int selLength = editor.SelLength();
+    const QByteArray& bytes = DocumentImage(editor.Widget()->document()).Bytes();
+    const QByteArray withBytes = cp1250::Encode(with);
+    std::vector<TTextControl::TReplacement> edits;
+    const int from = selStart + selLength;
+    int before = from > 0 ? uint8_t(bytes[from - 1]) : -1;
+    if (SelectionIsTheFindText(editor, find)) {
+        edits.push_back({selStart, selLength, with});
+        if (!withBytes.isEmpty())
+            before = uint8_t(withBytes.back());
+        else
+            before = selStart > 0 ? uint8_t(bytes[selStart - 1]) : -1;
+    }
+    bool encodable = false;
+    const QByteArray findBytes = cp1250::Encode(find, &encodable);
+    if (encodable) {
+        const int n = int(findBytes.size());
+        for (int m : ReplaceAllMatches(bytes, from, before, findBytes, withBytes, options))
+            edits.push_back({m, n, with});
+    }
+    editor.ReplaceRanges(edits);
 }
 } // namespace
 
@@ -109,6 +170,7 @@ void TMain::CreateEdycjaDialogs() {
 
 void TMain::Znajd1Click() {
     CreateEdycjaDialogs();
+    OfferSelection(*ZnajDial1, *Edytor);
     ZnajDial1->Execute();
 }
 void TMain::PrzycZnaj1Click() {
@@ -116,6 +178,7 @@ void TMain::PrzycZnaj1Click() {
 }
 void TMain::Zamie1Click() {
     CreateEdycjaDialogs();
+    OfferSelection(*ZamDial1, *Edytor);
     ZamDial1->Execute();
 }
 
@@ -159,6 +222,21 @@ void TMain::Zmianam1Click() {
     Zmienamaeznaki1Click();
 }
 
-void TMain::ZnajDial1Find() {}
-void TMain::ZamDial1Find() {}
-void TMain::ZamDial1Replace() {}
+void TMain::ZnajDial1Find() {
+    if (!FindInEditor(*Edytor, ZnajDial1->FindText(), DialogOptions(*ZnajDial1))) NotFound();
+}
+
+void TMain::ZamDial1Find() {
+    if (!FindInEditor(*Edytor, ZamDial1->FindText(), DialogOptions(*ZamDial1))) NotFound();
+}
+
+void TMain::ZamDial1Replace() {
+    const QString find = ZamDial1->FindText();
+    const QString with = ZamDial1->ReplaceText();
+    if (ZamDial1->ReplaceAll()) {
+        ReplaceAllInEditor(*Edytor, find, with, DialogOptions(*ZamDial1) | frReplaceAll);
+        return;
+    }
+    if (SelectionIsTheFindText(*Edytor, find)) Edytor->SetSelText(with);
+    if (!FindInEditor(*Edytor, find, DialogOptions(*ZamDial1) | frReplace)) NotFound();
+}
