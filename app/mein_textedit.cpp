@@ -19,6 +19,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QMenu>
+#include <QTextCursor>
 #include <QTime>
 
 namespace {
@@ -28,11 +29,18 @@ void ChangeSelectionCase(TTextControl& editor, TLetterCase to) {
     const int start = editor.SelStart();
     const int length = editor.SelLength();
     if (length == 0) return;
-    const QString text = editor.SelText(); // line breaks as two characters, like the indexes
+    // The selection as the document holds it, one character per line break,
+    // read without first widening each break to the two characters of the index rule.
+    const QString text = editor.Widget()->textCursor().selectedText();
     std::vector<TTextControl::TReplacement> edits;
-    for (const TTextSpan& span : ChangedSpans(text, to))
-        edits.push_back({start + span.start, span.length,
+    int breaks = 0; // line breaks before the span: each adds one to its index
+    int scanned = 0;
+    for (const TTextSpan& span : ChangedLines(text, to)) {
+        breaks += int(QStringView(text).mid(scanned, span.start - scanned).count(QChar(0x2029)));
+        scanned = span.start;
+        edits.push_back({start + span.start + breaks, span.length,
                          ChangeCase(QStringView(text).mid(span.start, span.length), to)});
+    }
     editor.ReplaceRanges(edits);
     editor.SetSelStart(start + length);
 }

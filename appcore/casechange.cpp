@@ -48,24 +48,22 @@ QString ChangeCase(QStringView text, TLetterCase to) {
     return out;
 }
 
-std::vector<TTextSpan> ChangedSpans(QStringView text, TLetterCase to) {
+std::vector<TTextSpan> ChangedLines(QStringView text, TLetterCase to) {
     const char16_t* map = Tables().Of(to);
     const char16_t* src = text.utf16();
-    std::vector<TTextSpan> spans;
-    int first = -1, last = -1;
-    auto close = [&] {
-        if (first >= 0) spans.push_back({first, last - first + 1});
-        first = last = -1;
-    };
-    for (int i = 0, n = int(text.size()); i < n; ++i) {
-        const char16_t c = src[i];
+    std::vector<TTextSpan> lines;
+    int start = 0;
+    bool changed = false;
+    const int n = int(text.size());
+    for (int i = 0; i <= n; ++i) {
+        const char16_t c = i < n ? src[i] : u'\n';
         if (c == u'\r' || c == u'\n' || c == 0x2029) {
-            close();
+            if (changed) lines.push_back({start, i - start});
+            start = i + 1;
+            changed = false;
         } else if (map[c] != c) {
-            if (first < 0) first = i;
-            last = i;
+            changed = true;
         }
     }
-    close();
-    return spans;
+    return lines;
 }

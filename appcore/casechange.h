@@ -18,6 +18,7 @@ struct TTextSpan {
     int length = 0;
 };
 
-// Where ChangeCase changes something, as one stretch per line from its first
-// to its last changed character (never across a line break), in order.
-std::vector<TTextSpan> ChangedSpans(QStringView text, TLetterCase to);
+// The lines in which ChangeCase changes something, each as its whole text
+// without the break, in order. (An editor replaces whole lines faster than
+// parts of them, and a line's break is never touched.)
+std::vector<TTextSpan> ChangedLines(QStringView text, TLetterCase to);
