@@ -152,6 +152,14 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : TFindDialogBase(parent) {
     top->addLayout(left, 1);
     top->addLayout(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(440, 0)));
+    // Tab goes from the find text to the replace text, then on down the dialog.
+    setTabOrder(EdycjaZnajdz, EdycjaZamien);
+    setTabOrder(EdycjaZamien, Wyrazy1);
+    setTabOrder(Wyrazy1, Wielkosc1);
+    setTabOrder(Wielkosc1, PrzycNast1);
+    setTabOrder(PrzycNast1, PrzycZam1);
+    setTabOrder(PrzycZam1, PrzycZamWsz1);
+    setTabOrder(PrzycZamWsz1, PrzycAnul1);
     UpdateButtons();
 }
 

@@ -118,7 +118,7 @@ TKalkulDialog::TKalkulDialog(int precision, bool beepOnError, QWidget* parent)
     for (const TButtonPlace& place : Places()) {
         auto* b = new QToolButton(PanelPrzyc1);
         b->setObjectName(QStringLiteral("PrzycKalk%1").arg(place.id));
-        const bool wide = place.id == kConfirm || place.id == kCancel;
+        const bool wide = place.id == 21 || place.id == 22; // the two top right ones
         b->setGeometry(place.left, place.top, wide ? 44 : 36, 22);
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoRaise(false);

@@ -2,6 +2,7 @@
 // tells what, Enter and Esc.
 #include "dialogs/finddialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,4 +76,16 @@ TEST(ReplaceDialog, TellsWhichButtonWasPressed) {
     d.PrzycNast1->click();
     EXPECT_EQ(finds, 1);
     EXPECT_EQ(d.ReplaceText(), "aa");
+}
+
+TEST(ReplaceDialog, TabGoesFromTheFindTextToTheReplaceText) {
+    TReplaceDialog d;
+    d.Execute();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.EdycjaZnajdz->setFocus();
+    QTest::keyClicks(d.EdycjaZnajdz, "kot");
+    QTest::keyClick(d.EdycjaZnajdz, Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "pies");
+    EXPECT_EQ(d.FindText(), "kot");
+    EXPECT_EQ(d.ReplaceText(), "pies");
 }

@@ -35,9 +35,10 @@ TEST(Kalkul, TwentyEightButtonsInTheirPlaces) {
     EXPECT_EQ(d.PanelPrzyc1->size(), QSize(240, 129));
     EXPECT_EQ(d.Pamiec1->geometry(), QRect(6, 7, 34, 20));
     EXPECT_EQ(d.findChildren<QToolButton*>().size(), 28);
-    EXPECT_EQ(d.Button(27)->geometry(), QRect(47, 6, 44, 22));
-    EXPECT_EQ(d.Button(28)->geometry(), QRect(85, 6, 44, 22));
-    EXPECT_EQ(d.Button(21)->geometry(), QRect(145, 6, 36, 22));
+    EXPECT_EQ(d.Button(27)->geometry(), QRect(47, 6, 36, 22));
+    EXPECT_EQ(d.Button(28)->geometry(), QRect(85, 6, 36, 22));
+    EXPECT_EQ(d.Button(21)->geometry(), QRect(145, 6, 44, 22));
+    EXPECT_EQ(d.Button(22)->geometry(), QRect(191, 6, 44, 22));
     EXPECT_EQ(d.Button(20)->geometry(), QRect(199, 104, 36, 22));
     EXPECT_EQ(d.Button(23)->geometry(), QRect(5, 104, 36, 22));
     EXPECT_EQ(d.Button(1)->text(), "0");
