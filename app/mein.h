@@ -23,6 +23,7 @@
 //   mein_hexfile.cpp    hex "&Plik" commands, SaveHexFile, hex status and caption
 //   mein_hexedit.cpp    hex "&Edycja" commands and the conversion
 //   mein_hexprint.cpp   hex printing
+#include "appcore/textsearch.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/mainimages.h"
 
@@ -210,6 +211,9 @@ public:
     void PrzekodujnaISO1Click();
     void PrzekodujnaWindows1Click();
     void oprogramie1Click();
+    // The fixed search options of the spelling check and of the recoding.
+    const TFindOptions PisowK1 = frDown | frReplaceAll | frWholeWord;
+    const TFindOptions KodoOpcje1 = frDown | frMatchCase | frReplaceAll;
 
     // ---- Hex "&Plik", status and caption (mein_hexfile.cpp) ----------------------------------
     void Neu1Click();
