@@ -272,3 +272,22 @@ TEST_F(HexPrint, ThePagesTakeTheCurrentPrintersPageSettings) {
     EXPECT_GT(l.width(), l.height());
     EXPECT_NEAR(p.width(), l.height(), 1.0);
 }
+
+TEST_F(HexPrint, APageTooSmallForALineStillPrintsOneLineAPage) {
+    StartHex();
+    Open(Ascending(40)); // three dump lines
+    // Room for the header and one line, the footer overlapping it.
+    QPrinter& printer = CurrentPrinter();
+    const QPageLayout kept = printer.pageLayout();
+    printer.setPageLayout(QPageLayout(QPageSize(QSizeF(150, 12), QPageSize::Millimeter),
+                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    const auto pages = PrintPages();
+    printer.setPageLayout(kept);
+    ASSERT_EQ(pages.size(), 3u);
+    for (int p = 0; p < 3; ++p) {
+        const QStringList& page = pages[size_t(p)];
+        EXPECT_TRUE(page.join('\n').contains(QString("0x%1:").arg(p * 16, 2, 16, QChar('0'))))
+            << page.join('\n').toStdString();
+        EXPECT_TRUE(page.join('\n').contains(QString("Page %1").arg(p + 1)));
+    }
+}
