@@ -291,3 +291,40 @@ TEST_F(HexPrint, APageTooSmallForALineStillPrintsOneLineAPage) {
         EXPECT_TRUE(page.join('\n').contains(QString("Page %1").arg(p + 1)));
     }
 }
+
+TEST_F(HexPrint, EveryPageHasMarginsOfATwentiethOfThePage) {
+    StartHex();
+    Open(Ascending(16 * 150));
+    const QString path = testenv::ScratchPath("margins.pdf");
+    PrintTo(path);
+    // The words of each page with their boxes, in points.
+    const QString xml = ::Run("pdftotext", {"-bbox", path, "-"});
+    const QStringList pageBlocks = xml.split("<page ").mid(1);
+    ASSERT_GE(pageBlocks.size(), 2);
+    const QRectF area = CurrentPrinter().pageLayout().paintRect(QPageLayout::Point);
+    const double left = area.left() + area.width() / 20;
+    const double top = area.top() + area.height() / 20;
+    const double bottom = area.bottom() - area.height() / 20;
+    const double right = area.right() - area.width() / 20;
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    double footerTop = -1;
+    for (const QString& block : pageBlocks) {
+        double minX = 1e9, minY = 1e9, maxX = 0, maxY = 0, pageTop = -1;
+        for (auto it = word.globalMatch(block); it.hasNext();) {
+            const auto m = it.next();
+            minX = std::min(minX, m.captured(1).toDouble());
+            minY = std::min(minY, m.captured(2).toDouble());
+            maxX = std::max(maxX, m.captured(3).toDouble());
+            maxY = std::max(maxY, m.captured(4).toDouble());
+            if (m.captured(5) == "Page") pageTop = m.captured(2).toDouble();
+        }
+        EXPECT_NEAR(minX, left, 0.5);
+        EXPECT_NEAR(minY, top, 1.0);
+        EXPECT_LE(maxX, right + 0.5);
+        EXPECT_LE(maxY, bottom + 0.5);
+        ASSERT_GE(pageTop, 0) << "footer";
+        if (footerTop < 0) footerTop = pageTop;
+        EXPECT_NEAR(pageTop, footerTop, 0.01) << "the footer in the same place on every page";
+    }
+}
