@@ -2,11 +2,14 @@
 // PDF file the user names (the test machine has no printer), read back with
 // pdftotext.
 #include "app/currentprinter.h"
+#include "app/hexprintjob.h"
+#include "hexeditor/widget/thextocanvas.h"
 #include "tests/app/hexfixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPageSetupDialog>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -327,4 +330,32 @@ TEST_F(HexPrint, EveryPageHasMarginsOfATwentiethOfThePage) {
         if (footerTop < 0) footerTop = pageTop;
         EXPECT_NEAR(pageTop, footerTop, 0.01) << "the footer in the same place on every page";
     }
+}
+
+namespace {
+// A PDF writer that notes the cursor shown whenever a page is started.
+class CursorAtNewPage : public QPdfWriter {
+public:
+    using QPdfWriter::QPdfWriter;
+    bool newPage() override {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        shapes.push_back(c ? int(c->shape()) : -1);
+        return QPdfWriter::newPage();
+    }
+    std::vector<int> shapes;
+};
+} // namespace
+
+TEST_F(HexPrint, TheBusyCursorShowsWhilePagesAreDrawn) {
+    StartHex();
+    Open(Ascending(16 * 200));
+    THexToCanvas layout;
+    layout.SetHexEditor(&Hex());
+    CursorAtNewPage pdf(testenv::ScratchPath("busy.pdf"));
+    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(PrintHexDump(layout, pdf));
+    ASSERT_GE(pdf.shapes.size(), 2u);
+    for (int shape : pdf.shapes)
+        EXPECT_EQ(shape, int(Qt::WaitCursor));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
