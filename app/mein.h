@@ -162,6 +162,15 @@ public:
     void Wstawtekstdopliku1Click();
     void Drukuj2Click();
     void Ustawieniadrukarki2Click();
+    TFileDialog EkspDial1; // RTF export
+    TFileDialog WstawDial1; // insert from a file, append to a file
+    // The whole text as an RTF document in the editor's font; false when it could not be written.
+    bool ExportRtf(const QString& fileName) const;
+    // The file's bytes up to a 0x1A in its last 128, then each of the editor's
+    // lines with CR LF; all or nothing. False when the file could not be read or written.
+    bool AppendLines(const QString& fileName) const;
+    // Prints the editor's lines on the current printer; false when the job could not start.
+    bool PrintText();
     void PrzycNow1Click();
     void PrzycOtw1Click();
     void PrzycZap1Click();

@@ -1,7 +1,7 @@
 #include "app/textcontrol.h"
 
-#include "base/cp1250.h"
 #include "app/edytorwidget.h"
+#include "base/cp1250.h"
 
 #include <QFile>
 #include <QPlainTextDocumentLayout>
@@ -224,6 +224,23 @@ QString TTextControl::Line(int index) const {
         index -= n;
     }
     return {};
+}
+
+void TTextControl::ForEachLine(const std::function<void(QStringView line)>& visit) const {
+    QTextDocument* doc = edit_->document();
+    const bool wrap = WordWrap();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        const QString text = b.text();
+        const int n = wrap ? LinesOfBlock(doc, b) : 1;
+        if (n == 1 || !b.layout() || b.layout()->lineCount() == 0) {
+            visit(text);
+            continue;
+        }
+        for (int i = 0; i < n; ++i) {
+            const QTextLine line = b.layout()->lineAt(i);
+            visit(QStringView(text).mid(line.textStart(), line.textLength()));
+        }
+    }
 }
 
 int TTextControl::LineFromChar(int index) const {
