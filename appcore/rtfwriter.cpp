@@ -25,8 +25,9 @@ void TRtfWriter::Put(const char* bytes) {
 }
 
 void TRtfWriter::PutHex(uint8_t b) {
-    const char s[5] = {'\\', '\'', kHex[b >> 4], kHex[b & 15], 0};
-    Put(s);
+    const char s[4] = {'\\', '\'', kHex[b >> 4], kHex[b & 15]};
+    buffer_.append(s, 4);
+    column_ += 4;
 }
 
 bool TRtfWriter::Begin() {
@@ -49,7 +50,10 @@ bool TRtfWriter::Begin() {
 
 void TRtfWriter::PutChar(char16_t c) {
     if (c >= 0x20 && c < 0x7F) {
-        if (c == '\\' || c == '{' || c == '}') buffer_.append('\\');
+        if (c == '\\' || c == '{' || c == '}') {
+            buffer_.append('\\');
+            ++column_;
+        }
         buffer_.append(char(c));
         ++column_;
         return;
@@ -59,40 +63,77 @@ void TRtfWriter::PutChar(char16_t c) {
         return;
     }
     // \uN takes a signed 16-bit number; the fallback is the Windows-1250 byte.
-    const int n = c > 0x7FFF ? int(c) - 0x10000 : int(c);
-    Put(("\\u" + QByteArray::number(n)).constData());
+    char s[16];
+    char* p = s + sizeof s;
     const int b = cp1250::FromUnicode(c);
-    if (b >= 0)
-        PutHex(uint8_t(b));
-    else
-        Put("?");
+    if (b >= 0) {
+        *--p = kHex[b & 15];
+        *--p = kHex[b >> 4];
+        *--p = '\'';
+        *--p = '\\';
+    } else {
+        *--p = '?';
+    }
+    int n = c > 0x7FFF ? 0x10000 - int(c) : int(c);
+    do {
+        *--p = char('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    if (c > 0x7FFF) *--p = '-';
+    *--p = 'u';
+    *--p = '\\';
+    const int len = int(s + sizeof s - p);
+    buffer_.append(p, len);
+    column_ += len;
 }
 
 bool TRtfWriter::Text(QStringView text) {
-    for (QChar qc : text) {
-        const char16_t c = qc.unicode();
-        if (afterCr_) {
+    const QChar* p = text.data();
+    const QChar* const end = p + text.size();
+    while (p < end) {
+        // A run of plain printable ASCII goes out in one piece.
+        const QChar* run = p;
+        while (run < end && run->unicode() >= 0x20 && run->unicode() < 0x7F &&
+               run->unicode() != '\\' && run->unicode() != '{' && run->unicode() != '}' &&
+               run - p < kWrapColumn - column_)
+            ++run;
+        if (run > p) {
             afterCr_ = false;
-            if (c == '\n') continue; // the LF of a CR LF
-        }
-        switch (c) {
-        case '\r':
-            afterCr_ = true;
-            [[fallthrough]];
-        case '\n':
-        case 0x2028:
-        case 0x2029:
-            Put("\\par\r\n");
-            column_ = 0;
-            break;
-        case '\t':
-            Put("\\tab ");
-            break;
-        default:
-            PutChar(c);
+            const qsizetype n = run - p;
+            const qsizetype at = buffer_.size();
+            buffer_.resize(at + n);
+            char* dst = buffer_.data() + at;
+            for (const QChar* q = p; q < run; ++q)
+                *dst++ = char(q->unicode());
+            column_ += int(n);
+            p = run;
+        } else {
+            const char16_t c = p->unicode();
+            ++p;
+            if (afterCr_) {
+                afterCr_ = false;
+                if (c == '\n') continue; // the LF of a CR LF
+            }
+            switch (c) {
+            case '\r':
+                afterCr_ = true;
+                [[fallthrough]];
+            case '\n':
+            case 0x2028:
+            case 0x2029:
+                buffer_.append("\\par\r\n", 6);
+                column_ = 0;
+                break;
+            case '\t':
+                buffer_.append("\\tab ", 5);
+                column_ += 5;
+                break;
+            default:
+                PutChar(c);
+            }
         }
         if (column_ >= kWrapColumn) {
-            buffer_.append("\r\n");
+            buffer_.append("\r\n", 2);
             column_ = 0;
         }
         if (buffer_.size() >= kBlockBytes && !Flush()) return false;
