@@ -2,10 +2,10 @@
 
 #include "app/edytorwidget.h"
 #include "base/cp1250.h"
+#include "base/safewriter.h"
 
 #include <QFile>
 #include <QPlainTextDocumentLayout>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -138,16 +138,21 @@ void TTextControl::LoadFromFile(const QString& fileName) {
 
 void TTextControl::SaveToFile(const QString& fileName) const {
     QTextDocument* doc = edit_->document();
-    QByteArray out;
-    out.reserve(TextLength());
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        AppendEncoded(out, b.text());
-        if (b.next().isValid()) out.append(BreakBytes(BreakOf(b, lineBreak_)));
-    }
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit())
-        throw ETextFileError("cannot write " + fileName.toStdString());
+    const bool written = safewrite::WriteBlocks(fileName, [&](const safewrite::TSink& sink) {
+        constexpr qsizetype kChunk = 1 << 20;
+        QByteArray out;
+        out.reserve(kChunk + 16);
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+            AppendEncoded(out, b.text());
+            if (b.next().isValid()) out.append(BreakBytes(BreakOf(b, lineBreak_)));
+            if (out.size() >= kChunk) {
+                if (!sink(out)) return false;
+                out.clear();
+            }
+        }
+        return sink(out);
+    });
+    if (!written) throw ETextFileError("cannot write " + fileName.toStdString());
 }
 
 void TTextControl::Clear() {

@@ -1,6 +1,6 @@
 // The hex document's lifecycle: construction, properties, new, load and save.
+#include "base/safewriter.h"
 #include "hexeditor/core/hexmodel_impl.h"
-#include "hexeditor/core/savefile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -169,18 +169,18 @@ bool THexModel::SaveToFile(const QString& name) {
     TBusyScope busy(*this);
     bool ok = false;
     try {
-        hexsave::TFileId target;
+        safewrite::TFileId target;
         const bool sameFile =
-            name == d->fileName || (d->haveSource && hexsave::FileIdOf(name, target) &&
+            name == d->fileName || (d->haveSource && safewrite::FileIdOf(name, target) &&
                                     target.dev == d->sourceDev && target.ino == d->sourceIno);
         if (d->createBackup && d->modified && sameFile &&
-            !hexsave::MakeBackup(name, d->backupExtension)) {
+            !safewrite::MakeBackup(name, d->backupExtension)) {
             Repaint();
             return false;
         }
         EnsureWorkFile();
-        hexsave::TFileId written;
-        ok = hexsave::WriteFileSafely(d->work.Fd(), d->work.Size(), name, &written);
+        safewrite::TFileId written;
+        ok = safewrite::WriteFileSafely(d->work.Fd(), d->work.Size(), name, &written);
         if (ok) {
             d->marks.Truncate(0);
             d->modified = false;

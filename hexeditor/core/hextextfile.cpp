@@ -1,11 +1,12 @@
 #include "hexeditor/core/hextextfile.h"
 
+#include "base/safewriter.h"
 #include "hexeditor/core/hexmodel.h"
 #include "hexeditor/core/hextext.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -14,24 +15,20 @@ constexpr int32_t kBlock = 1 << 20;
 }
 
 bool ExportHexTextFile(const THexModel& model, const QString& path) {
-    QSaveFile out(path);
-    out.setDirectWriteFallback(true);
-    if (!out.open(QIODevice::WriteOnly)) return false;
     const int32_t size = model.DataSize();
     const bool swap = model.SwapNibbles();
-    std::vector<uint8_t> bytes(kBlock);
-    std::vector<char> text(2 * size_t(kBlock) + 1);
-    for (int32_t pos = 0; pos < size;) {
-        const int32_t n = std::min(kBlock, size - pos);
-        model.ReadBlock(bytes.data(), pos, n);
-        BytesToHexText(bytes.data(), n, text.data(), swap);
-        if (out.write(text.data(), 2 * qint64(n)) != 2 * qint64(n)) {
-            out.cancelWriting();
-            return false;
+    return safewrite::WriteBlocks(path, [&](const safewrite::TSink& sink) {
+        std::vector<uint8_t> bytes(size_t(std::min(kBlock, size)));
+        std::vector<char> text(2 * bytes.size() + 1);
+        for (int32_t pos = 0; pos < size;) {
+            const int32_t n = std::min(kBlock, size - pos);
+            model.ReadBlock(bytes.data(), pos, n);
+            BytesToHexText(bytes.data(), n, text.data(), swap);
+            if (!sink(QByteArrayView(text.data(), 2 * qsizetype(n)))) return false;
+            pos += n;
         }
-        pos += n;
-    }
-    return out.commit();
+        return true;
+    });
 }
 
 bool ImportHexTextFile(THexModel& model, const QString& path) {

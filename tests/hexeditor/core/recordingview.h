@@ -97,73 +97,15 @@ inline void DiscardPosted() {
 
 } // namespace hextest
 
-#include <QDir>
-#include <QFile>
-#include <functional>
-#include <grp.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "tests/common/processtools.h"
 
 namespace hextest {
 
-constexpr uid_t kNobody = 65534;
-
-// Runs body in a forked child and returns its exit code (-1 when it died).
-// The child leaves with _exit, so nothing of the parent is torn down twice.
-inline int RunInChild(const std::function<int()>& body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        int code = 99;
-        try {
-            code = body();
-        } catch (...) {
-            code = 98;
-        }
-        ::_exit(code);
-    }
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-}
-
-// In a child: become the unprivileged user "nobody".
-inline bool BecomeNobody() {
-    return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
-           ::geteuid() == kNobody;
-}
-
-// In a child: files may grow to at most bytes; writes beyond fail with EFBIG
-// instead of killing the process.
-inline bool LimitFileSize(rlim_t bytes) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit lim{bytes, bytes};
-    return ::setrlimit(RLIMIT_FSIZE, &lim) == 0;
-}
-
-// A folder under /tmp that another user can reach (the scratch folder is
-// private to root), removed by the destructor.
-class SharedFolder {
-public:
-    explicit SharedFolder(mode_t mode = 0755) {
-        char templ[] = "/tmp/vorbix-shared-XXXXXX";
-        path_ = QString::fromLocal8Bit(::mkdtemp(templ));
-        ::chmod(templ, mode);
-    }
-    ~SharedFolder() { QDir(path_).removeRecursively(); }
-    QString Path(const QString& name) const { return path_ + "/" + name; }
-    const QString& Root() const { return path_; }
-
-private:
-    QString path_;
-};
-
-inline struct stat StatOf(const QString& path) {
-    struct stat st {};
-    ::lstat(QFile::encodeName(path).constData(), &st);
-    return st;
-}
+using testproc::BecomeNobody;
+using testproc::kNobody;
+using testproc::LimitFileSize;
+using testproc::RunInChild;
+using testproc::SharedFolder;
+using testproc::StatOf;
 
 } // namespace hextest

@@ -1,7 +1,6 @@
 // Saving: the target is replaced whole or not at all, links and permissions
 // are kept, backups follow the rule, and the document state follows success.
 #include "tests/hexeditor/core/recordingview.h"
-#include "hexeditor/core/savefile.h"
 
 #include <QDir>
 #include <fcntl.h>
@@ -283,14 +282,6 @@ TEST_F(Save, ACustomBackupExtensionIsUsed) {
     m.SetBackupExtension(".old");
     ASSERT_TRUE(m.SaveToFile(path));
     EXPECT_EQ(testenv::ReadFile(path.left(path.size() - 4) + ".old"), QByteArray("v1"));
-}
-
-TEST(BackupName, ReplacesTheExtensionOfTheFileNameOnly) {
-    EXPECT_EQ(hexsave::BackupName("/a/b.txt", ".bak"), "/a/b.bak");
-    EXPECT_EQ(hexsave::BackupName("/a/x.tar.gz", ".bak"), "/a/x.tar.bak");
-    EXPECT_EQ(hexsave::BackupName("/a.d/b", ".bak"), "/a.d/b.bak");
-    EXPECT_EQ(hexsave::BackupName("/home/u/.bashrc", ".bak"), "/home/u/.bashrc.bak");
-    EXPECT_EQ(hexsave::BackupName("plain", ".bak"), "plain.bak");
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 // Copying to a new file with direct I/O: the bytes arrive whole, holes stay
 // holes, the unaligned tail is written, and a failing write is a failure, not
 // a reason to try again some other way.
-#include "hexeditor/core/directcopy.h"
-#include "hexeditor/core/fileops.h"
-#include "tests/hexeditor/core/recordingview.h"
+#include "base/directcopy.h"
+#include "base/fileio.h"
+#include "tests/common/processtools.h"
+#include "tests/common/testenv.h"
 
 #include <QFile>
 #include <fcntl.h>
@@ -11,8 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using hexfile::TDirectCopy;
-using hexfile::TFd;
+using fileio::TDirectCopy;
+using fileio::TFd;
 
 namespace {
 
@@ -53,7 +54,7 @@ TCopied CopyWithDirectIo(const QString& from, int64_t size) {
     TFd src(::open(N(from).constData(), O_RDONLY));
     const QString to = from + ".copy";
     TFd dst(::open(N(to).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
-    TCopied c{hexfile::CopyDirect(src.Get(), dst.Get(), size), {}, 0};
+    TCopied c{fileio::CopyDirect(src.Get(), dst.Get(), size), {}, 0};
     EXPECT_EQ(::ftruncate(dst.Get(), size), 0);
     dst.Close();
     struct stat st {};
@@ -102,11 +103,11 @@ TEST(DirectCopy, AWriteBeyondTheFileSizeLimitFails) {
     const int64_t size = 4 * MiB;
     const QString path = testenv::ScratchPath("direct-limit.bin");
     testenv::WriteFile(path, Pattern(size, 'x'));
-    const int code = hextest::RunInChild([&] {
-        if (!hextest::LimitFileSize(MiB)) return 10;
+    const int code = testproc::RunInChild([&] {
+        if (!testproc::LimitFileSize(MiB)) return 10;
         TFd src(::open(N(path).constData(), O_RDONLY));
         TFd dst(::open(N(path + ".limited").constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
-        const TDirectCopy r = hexfile::CopyDirect(src.Get(), dst.Get(), size);
+        const TDirectCopy r = fileio::CopyDirect(src.Get(), dst.Get(), size);
         return r == TDirectCopy::Failed ? 0 : r == TDirectCopy::Done ? 11 : 12;
     });
     EXPECT_EQ(code, 0);
@@ -119,7 +120,7 @@ TEST(DirectCopy, TheDestinationKeepsItsOpenFlags) {
     TFd src(::open(N(path).constData(), O_RDONLY));
     TFd dst(::open(N(path + ".copy").constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
     const int before = ::fcntl(dst.Get(), F_GETFL);
-    EXPECT_EQ(hexfile::CopyDirect(src.Get(), dst.Get(), MiB + 7), TDirectCopy::Done);
+    EXPECT_EQ(fileio::CopyDirect(src.Get(), dst.Get(), MiB + 7), TDirectCopy::Done);
     EXPECT_EQ(::fcntl(dst.Get(), F_GETFL), before);
     QFile::remove(path + ".copy");
 }

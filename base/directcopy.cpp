@@ -1,4 +1,4 @@
-#include "hexeditor/core/directcopy.h"
+#include "base/directcopy.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,7 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace hexfile {
+namespace fileio {
 
 namespace {
 
@@ -115,4 +115,4 @@ TDirectCopy CopyDirect(int src, int dst, int64_t size) {
     return TDirectCopy::Done;
 }
 
-} // namespace hexfile
+} // namespace fileio

@@ -6,7 +6,7 @@
 // memory and no dirty pages for the kernel to flush afterwards.
 #include <cstdint>
 
-namespace hexfile {
+namespace fileio {
 
 enum class TDirectCopy {
     Done,
@@ -19,4 +19,4 @@ enum class TDirectCopy {
 // may hold some of the bytes. dst keeps its open flags.
 TDirectCopy CopyDirect(int src, int dst, int64_t size);
 
-} // namespace hexfile
+} // namespace fileio
