@@ -40,6 +40,7 @@ class QToolBar;
 class QToolButton;
 class TGradient;
 class THexEditor;
+class THexToCanvas;
 class TMenuEnabling;
 class TStatusPanels;
 class TTextControl;
@@ -257,6 +258,12 @@ public:
     void Print1Click();
     void Printsetup1Click();
     void SpeedItem4Click();
+    // The dump layout of the hex prints, bound to HexEditor1 (made at its first use).
+    THexToCanvas* HexToCanvas1 = nullptr;
+    THexToCanvas* HexPrintLayout();
+    // Names the PDF file where the system has no printer.
+    TFileDialog DialPdf2{TFileDialog::Save, QStringLiteral("Dokumenty PDF|*.pdf"),
+                         QStringLiteral("pdf"), QStringLiteral("Drukuj do pliku PDF"), {}};
 
 protected:
     bool event(QEvent* event) override;
