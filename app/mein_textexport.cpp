@@ -9,6 +9,7 @@
 #include "base/safewriter.h"
 #include "dialogs/diaok.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
@@ -117,6 +118,11 @@ void TMain::EksportdoRTF2Click() {
     EkspDial1.Filter = QStringLiteral("Rich Text Format|*.rtf");
     EkspDial1.DefaultExt = QStringLiteral("rtf");
     EkspDial1.Title = QStringLiteral("Zapisz plik w formacie RTF");
+    if (EkspDial1.FileName.isEmpty() && !DialZap1.FileName.isEmpty()) {
+        // The first export offers the document's own name beside it.
+        const QFileInfo doc(DialZap1.FileName);
+        EkspDial1.FileName = doc.dir().filePath(doc.completeBaseName() + QStringLiteral(".rtf"));
+    }
     if (!EkspDial1.Execute(this)) return;
     bool saved = false;
     {

@@ -5,11 +5,14 @@
 #include "app/currentprinter.h"
 #include "app/textcontrol.h"
 #include "appcore/textprintlayout.h"
+#include "base/safewriter.h"
+#include "base/sinkdevice.h"
 #include "dialogs/dialogseam.h"
 
 #include <QFontMetrics>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <stdexcept>
@@ -30,7 +33,7 @@ private:
 
 class TPrinterSink : public TPrintSink {
 public:
-    TPrinterSink(QPrinter& printer, QPainter& painter)
+    TPrinterSink(QPagedPaintDevice& printer, QPainter& painter)
         : printer_(printer), painter_(painter), ascent_(painter.fontMetrics().ascent()) {}
     void NewPage() override {
         if (!printer_.newPage()) throw std::runtime_error("the printer refused a new page");
@@ -40,7 +43,7 @@ public:
     }
 
 private:
-    QPrinter& printer_;
+    QPagedPaintDevice& printer_;
     QPainter& painter_;
     int ascent_;
 };
@@ -52,16 +55,14 @@ QFont PrintFont(QFont font) {
 }
 } // namespace
 
-bool TMain::PrintText() {
-    QPrinter& printer = CurrentPrinter();
-    TBusyCursor busy;
+bool TMain::PrintTextOn(QPagedPaintDevice& device) {
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&device)) return false;
     painter.setFont(PrintFont(Edytor->Font()));
     painter.setPen(Qt::black);
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     TPrinterMetrics metrics(painter.fontMetrics());
-    TPrinterSink sink(printer, painter);
+    TPrinterSink sink(device, painter);
     TTextPrintLayout layout(metrics, sink, page.width(), page.height());
     try {
         Edytor->ForEachLine([&](QStringView line) { layout.Line(line); });
@@ -70,6 +71,29 @@ bool TMain::PrintText() {
         throw;
     }
     return painter.end();
+}
+
+bool TMain::PrintText() {
+    QPrinter& printer = CurrentPrinter();
+    TBusyCursor busy;
+    if (printer.outputFormat() != QPrinter::PdfFormat) return PrintTextOn(printer);
+    // Printing to a file: the PDF appears whole or not at all.
+    const QString target = printer.outputFileName();
+    if (target.isEmpty()) return false;
+    return safewrite::WriteBlocks(target, [&](const safewrite::TSink& sink) {
+        TSinkDevice out(sink);
+        out.open(QIODevice::WriteOnly);
+        bool printed = false;
+        {
+            QPdfWriter pdf(&out);
+            pdf.setResolution(printer.resolution());
+            pdf.setPageLayout(printer.pageLayout());
+            pdf.setCreator(QStringLiteral("Vorbix 2"));
+            pdf.setTitle(printer.docName());
+            printed = PrintTextOn(pdf);
+        }
+        return printed && !out.Failed();
+    });
 }
 
 void TMain::Drukuj2Click() {

@@ -1,12 +1,14 @@
 // The text tab's RTF export, insert from a file and append to a file, driven
 // through their menu items with scripted dialogs.
 #include "appcore/rtfreader.h"
+#include "tests/app/immutablefile.h"
 #include "tests/app/programfixture.h"
 #include "tests/common/testenv.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 
@@ -29,21 +31,6 @@ QString AllPrintableBytes() {
     return cp1250::Decode(bytes);
 }
 
-// Makes a file immutable for as long as the object lives, where the system allows it.
-class Immutable {
-public:
-    explicit Immutable(const QString& path) : path_(path) {
-        on_ = QProcess::execute("chattr", {"+i", path_}) == 0;
-    }
-    ~Immutable() {
-        if (on_) QProcess::execute("chattr", {"-i", path_});
-    }
-    bool On() const { return on_; }
-
-private:
-    QString path_;
-    bool on_ = false;
-};
 } // namespace
 
 class TextExport : public ProgramTest {
@@ -92,6 +79,22 @@ TEST_F(TextExport, ExportAsksForAnRtfNameAndWritesTheTextInTheEditorsFont) {
     EXPECT_TRUE(Editor().PlainText());
 }
 
+TEST_F(TextExport, ExportOffersTheDocumentsNameAndThenTheLastChosenOne) {
+    StartModified(QStringLiteral("x"));
+    dialogs.Reject();
+    main->EksportdoRTF2->trigger();
+    const QString chosen = testenv::ScratchPath("chosen.rtf");
+    dialogs.Accept(chosen);
+    main->EksportdoRTF2->trigger();
+    dialogs.Reject();
+    main->EksportdoRTF2->trigger();
+    const auto asked = dialogs.Asked(seam::Kind::SaveFile);
+    ASSERT_EQ(asked.size(), 3u);
+    const QFileInfo doc(documentPath);
+    EXPECT_EQ(asked[0].value, doc.path() + "/" + doc.completeBaseName() + ".rtf");
+    EXPECT_EQ(asked[2].value, chosen);
+}
+
 TEST_F(TextExport, ExportOfEveryByteReadsBackByteForByte) {
     StartModified(AllPrintableBytes());
     const QString path = testenv::ScratchPath("bytes.rtf");
@@ -129,7 +132,7 @@ TEST_F(TextExport, FailedExportSaysSoAndLeavesTheOldFile) {
 
     const QString kept = testenv::ScratchPath("kept.rtf");
     testenv::WriteFile(kept, "old");
-    Immutable lock(kept);
+    ImmutableFile lock(kept);
     if (!lock.On()) GTEST_SKIP() << "no way to make a file unwritable here";
     dialogs.Accept(kept);
     main->EksportdoRTF2->trigger();
@@ -161,6 +164,7 @@ TEST_F(TextExport, InsertReadsAnRtfFileAsItsTextAtTheCaret) {
     EXPECT_EQ(Editor().Text(), "[" + inserted + "]");
     EXPECT_EQ(Editor().SelStart(), 1 + inserted.size());
     EXPECT_EQ(Editor().SelLength(), 0);
+    EXPECT_EQ(TextPanel(2), "  4: 25"); // the caret after the inserted text
     EXPECT_EQ(TextPanel(0), "Zmieniony");
     EXPECT_EQ(TextPanel(1), QString::number(Editor().TextLength()) + " B");
     EXPECT_EQ(main->windowTitle(), "Vorbix 2 - " + documentPath);
@@ -324,7 +328,7 @@ TEST_F(TextExport, AppendThatCannotWriteSaysSoAndChangesNothing) {
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString path = folder + "/locked.txt";
     testenv::WriteFile(path, "stary\x1A");
-    Immutable lock(path);
+    ImmutableFile lock(path);
     if (!lock.On()) GTEST_SKIP() << "no way to make a file unwritable here";
     dialogs.Accept(path);
     main->Wstawtekstdopliku1->trigger();
@@ -333,4 +337,16 @@ TEST_F(TextExport, AppendThatCannotWriteSaysSoAndChangesNothing) {
     EXPECT_EQ(testenv::ReadFile(path), "stary\x1A");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"locked.txt"}));
     ExpectDocumentStateUnchanged();
+}
+
+TEST_F(TextExport, InsertAtTheEndMovesTheCaretPanel) {
+    StartModified(QStringLiteral("ab\r\n"));
+    Editor().SetSelStart(Editor().TextLength());
+    ASSERT_EQ(TextPanel(2), "  2:  1");
+    const QString path = testenv::ScratchPath("end.txt");
+    testenv::WriteFile(path, "x\r\nyz\r\n");
+    dialogs.Accept(path);
+    main->Wstawtekstzpliku2->trigger();
+    EXPECT_EQ(Editor().Text(), "ab\r\nx\r\nyz\r\n");
+    EXPECT_EQ(TextPanel(2), "  4:  1");
 }

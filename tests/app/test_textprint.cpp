@@ -1,6 +1,7 @@
 // Printing the text to a PDF file and the printer setup, through the real
 // handlers; the pages are read back with pdftotext.
 #include "app/currentprinter.h"
+#include "tests/app/immutablefile.h"
 #include "tests/app/programfixture.h"
 #include "tests/common/testenv.h"
 
@@ -130,6 +131,20 @@ TEST_F(TextPrint, ALineWiderThanThePageContinuesOnTheNextLine) {
     const QStringList lines = Lines(pages[0]);
     ASSERT_GT(lines.size(), 1);
     EXPECT_EQ(lines.join(QString()), longLine); // nothing lost or repeated at the breaks
+}
+
+TEST_F(TextPrint, APdfFileThatCannotBeWrittenStaysAsItWas) {
+    Start();
+    Type("tekst");
+    const QString pdf = testenv::ScratchPath("locked.pdf");
+    testenv::WriteFile(pdf, "old");
+    ImmutableFile lock(pdf);
+    if (!lock.On()) GTEST_SKIP() << "no way to make a file unwritable here";
+    PrintTo(pdf);
+    main->Drukuj2->trigger();
+    EXPECT_EQ(testenv::ReadFile(pdf), "old");
+    EXPECT_EQ(Messages(), QStringList({kUnknownError}));
+    EXPECT_EQ(TextPanel(0), "Zmieniony");
 }
 
 TEST_F(TextPrint, CancelledPrintDialogPrintsNothing) {
