@@ -1,12 +1,13 @@
 # Vorbix: top-level commands. Each installs missing Debian packages first, then builds in build/.
-PACKAGES := qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev fonts-liberation xvfb xdotool poppler-utils
+PACKAGES := qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev fonts-liberation xvfb xdotool poppler-utils qt6-translations-l10n
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 2)
 ARGS     ?=
 FILTER   ?=
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PREFIX   ?= /usr/local
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install clean
 
 all: build
 
@@ -34,6 +35,13 @@ test: build
 bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@FILTER='$(FILTER)' BUILD_DIR=$(BUILD) bash bench/run.sh
+
+install: build
+	@if mkdir -p '$(PREFIX)' 2>/dev/null && [ -w '$(PREFIX)' ]; then \
+	  cmake --install $(BUILD) --prefix '$(PREFIX)'; \
+	else \
+	  $(SUDO) cmake --install $(BUILD) --prefix '$(PREFIX)'; \
+	fi
 
 clean:
 	rm -rf $(BUILD)

@@ -1,12 +1,17 @@
 #include "app/aplikacja.h"
 
 #include "dialogs/commandguard.h"
+#include "app/appicon.h"
+#include "app/polish.h"
 
 #include <QFont>
 
 TAplikacja::TAplikacja(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Vorbix 2"));
     InstallFontSubstitutes();
+    InstallPolishTranslations(*this);
+    setWindowIcon(icons::AppIcon());
+    setDesktopFileName(QStringLiteral("vorbix")); // the desktop entry that names the program
 }
 
 bool TAplikacja::notify(QObject* receiver, QEvent* event) {

@@ -19,15 +19,19 @@
 //   mein_spelling.cpp   spelling check
 //   mein_recode.cpp     Polish code page recoding
 //   mein_settings.cpp   configuration (both menu bars)
+//   mein_settingsstore.cpp the settings file: restore at show, save at close
 //   mein_windowmodes.cpp tray, full screen, About (both menu bars)
 //   mein_hexfile.cpp    hex "&Plik" commands, SaveHexFile, hex status and caption
 //   mein_hexedit.cpp    hex "&Edycja" commands and the conversion
 //   mein_hexprint.cpp   hex printing
+#include "appcore/settingsstore.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/mainimages.h"
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -36,6 +40,7 @@ class QMenuBar;
 class QMimeData;
 class QPagedPaintDevice;
 class QStatusBar;
+class QSystemTrayIcon;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
@@ -45,6 +50,7 @@ class THexToCanvas;
 class TMenuEnabling;
 class TStatusPanels;
 class TTextControl;
+class TKonfiguracjaTarget;
 
 class TMain : public QMainWindow {
     Q_OBJECT
@@ -224,6 +230,29 @@ public:
     void PrzekodujnaWindows1Click();
     void oprogramie1Click();
 
+    // ---- Settings, tray and full screen (mein_settings.cpp, mein_settingsstore.cpp,
+    //      mein_windowmodes.cpp) ---------------------------------------------------------
+    QSystemTrayIcon* Szuflada = nullptr; // in the tray only while the window is hidden there
+    // Whether the desktop shows a system tray; without one the window is minimised instead.
+    std::function<bool()> TrayAvailable;
+    void SzufladaClick();
+    // The settings file: KatWin1 and "Vorbix.ini".
+    QString SettingsFileName() const;
+    // Reads the settings file and applies it: placement, state, stored properties.
+    void RestoreSettings();
+    // Writes the section from the current state; false when the file could not be
+    // written (or could not be read, so that writing would lose what it holds).
+    bool SaveSettings(bool visible);
+    void EraseSettings();
+    settings::TProperties StoredProperties() const;
+    void ApplyStoredProperties(const settings::TProperties& p);
+    settings::TPlacement CurrentPlacement() const;
+    // "Przywróć domyślne": the section erased, white backgrounds, the two fonts.
+    void RestoreDefaults();
+    bool FullScreen() const { return fullScreen_; }
+    int32_t EdytorColor() const { return edytorColor_; } // a colour code, system colours negative
+    void SetEdytorColor(int32_t code);
+
     // ---- Hex "&Plik", status and caption (mein_hexfile.cpp) ----------------------------------
     void Neu1Click();
     void ffnen1Click();
@@ -309,4 +338,17 @@ private:
     TMenuEnabling* bearbeitenEnabling_ = nullptr;
     QPixmap toolBarBackground_;
     QString findText_; // the text typed at the last hex Find
+
+    // Settings: what the widgets do not hold themselves.
+    void CreateSzuflada();
+    void SaveSettingsAtClose();
+    void PlaceToolBar(QToolBar* bar, settings::TAlign edge);
+    bool settingsRestored_ = false;
+    bool settingsSavedAtClose_ = false;
+    bool reshowing_ = false; // a border change shows the window again: no restore then
+    bool fullScreen_ = false;
+    int32_t edytorColor_ = settings::kClWindow;
+    settings::TFontProps edytorFontKept_ = settings::FactoryProperties().EdytorFont;
+    settings::TFontProps hexFontKept_ = settings::FactoryProperties().HexFont;
+    TKonfiguracjaTarget* konfiguracjaTarget_ = nullptr; // owned; made at the first showing
 };

@@ -25,6 +25,7 @@ void TMain::CreateHexEditor() {
     font.setFixedPitch(true);
     font.setStyleHint(QFont::TypeWriter);
     HexEditor1->setFont(font);
+    HexEditor1->SetFontColor(clBlack);
 
     TColors* colors = HexEditor1->Colors();
     colors->SetBackground(clWindow);

@@ -24,6 +24,8 @@ void TMain::FormCreate(const QStringList& arguments) {
         }
     }
 
+    CreateSzuflada(); // with the application's icon
+
     static_cast<TPictureToolBar*>(PasekHex1)->SetPicture(
         static_cast<TPictureToolBar*>(PasekNarz)->Picture());
 

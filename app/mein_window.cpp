@@ -79,8 +79,6 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     ShowLineColumn();
 }
 
-TMain::~TMain() = default;
-
 TMainImages TMain::Images() const {
     return TMainImages{PrzycOk1->icon(), PrzycAnul1->icon(), toolBarBackground_};
 }
@@ -247,12 +245,16 @@ bool TMain::event(QEvent* event) {
 
 void TMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // Every show reads the settings anew; a show the window system makes (back
+    // from minimised) or a border change is no show of the program's.
+    if (!event->spontaneous() && !reshowing_) RunGuarded([this] { RestoreSettings(); });
     RunGuarded([this] { FormShow(); });
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
     RunGuarded([&] { mayClose = FormCloseQuery(); });
+    if (mayClose) RunGuarded([this] { SaveSettingsAtClose(); });
     event->setAccepted(mayClose);
 }
 

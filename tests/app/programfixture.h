@@ -12,6 +12,8 @@
 #include "hexeditor/widget/thexeditor.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,6 +21,9 @@
 class ProgramTest : public ::testing::Test {
 protected:
     void Start(const QStringList& arguments = {}) {
+        // Every test starts as on a first start: no settings from an earlier test.
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                      QStringLiteral("/Vorbix.ini"));
         program = std::make_unique<TProgram>(arguments);
         main = program->Main();
         main->show();
