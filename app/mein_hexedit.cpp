@@ -1,13 +1,13 @@
 // The hex tab's "&Edycja" commands and the conversion of "&Plik". Enabling
 // (Bearbeiten1Click) runs each time the menu opens and before a shortcut's command.
-#include "base/cp1250.h"
-#include "dialogs/dialogseam.h"
-#include "dialogs/diaok.h"
-#include "hexeditor/core/hextext.h"
-#include "base/integertext.h"
-#include "dialogs/konwer.h"
 #include "app/mein.h"
 #include "app/menuenabling.h"
+#include "base/cp1250.h"
+#include "base/hexcodec.h"
+#include "base/integertext.h"
+#include "dialogs/dialogseam.h"
+#include "dialogs/diaok.h"
+#include "dialogs/konwer.h"
 #include "hexeditor/widget/thexeditor.h"
 
 #include <QAction>
@@ -50,10 +50,7 @@ void TMain::Kopieren1Click() {
     int32_t count = HexEditor1->SelCount();
     const int32_t start = qMin(HexEditor1->SelStart(), HexEditor1->SelEnd());
     const QByteArray bytes = HexEditor1->BufferFromFile(start, count);
-    QByteArray text(2 * qsizetype(count) + 1, Qt::Uninitialized);
-    BytesToHexText(reinterpret_cast<const uint8_t*>(bytes.constData()), count, text.data(), false);
-    text.chop(1);
-    QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(HexTextOf(bytes)));
 }
 
 void TMain::Ausschneiden1Click() {
@@ -64,12 +61,9 @@ void TMain::Ausschneiden1Click() {
 
 void TMain::Einfgen1Click() {
     if (!bearbeitenEnabling_->Check(Einfgen1)) return;
-    const QByteArray text = QGuiApplication::clipboard()->text().toLatin1();
-    QByteArray bytes(text.size() / 2, Qt::Uninitialized);
-    int32_t count = 0;
-    HexTextToBytes(text.constData(), int32_t(text.size()), reinterpret_cast<uint8_t*>(bytes.data()),
-                   count, false);
-    HexEditor1->ReplaceSelection(reinterpret_cast<const uint8_t*>(bytes.constData()), count);
+    const QByteArray bytes = BytesOfHexText(QGuiApplication::clipboard()->text());
+    HexEditor1->ReplaceSelection(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                 int32_t(bytes.size()));
 }
 
 // The clipboard text's own bytes, without any character translation.
@@ -86,29 +80,10 @@ void TMain::Goto1Click() {
         seam::InputText(this, QStringLiteral("Idź do"), QStringLiteral("Wpisz pozycję"),
                         QString::number(HexEditor1->CurrentPosition()));
     if (!typed) return;
-    QString text = *typed;
-    if (text.toLower().startsWith(QLatin1String("0x"))) text.replace(0, 2, QLatin1Char('$'));
-    const int32_t position = ParseIntegerText(text).value_or(-1);
+    const int32_t position = ParseIntegerText(*typed).value_or(-1);
     if (!HexEditor1->Seek(position, 0, true))
         ShowMessageDialog(QStringLiteral("Idź do"), QStringLiteral("Nieprawidłowa pozycja."));
 }
-
-namespace {
-// Hex input of Find: hex digits only, a leading zero for an odd count, pairs from the left.
-QByteArray HexPattern(const QString& typed) {
-    QByteArray digits;
-    for (QChar c : typed.toLower())
-        if (QStringLiteral("0123456789abcdef").contains(c)) digits.append(char(c.unicode()));
-    while (digits.size() % 2 != 0)
-        digits.prepend('0');
-    QByteArray bytes(digits.size() / 2, Qt::Uninitialized);
-    int32_t count = 0;
-    HexTextToBytes(digits.constData(), int32_t(digits.size()),
-                   reinterpret_cast<uint8_t*>(bytes.data()), count, false);
-    bytes.resize(count);
-    return bytes;
-}
-} // namespace
 
 void TMain::Find1Click() {
     const int32_t size = HexEditor1->DataSize();
@@ -121,7 +96,8 @@ void TMain::Find1Click() {
     if (typed->isEmpty()) return;
     const QChar first = typed->at(0);
     const bool textMode = first == QLatin1Char('t') || first == QLatin1Char('T');
-    QByteArray pattern = textMode ? cp1250::Encode(QStringView(*typed).mid(1)) : HexPattern(*typed);
+    QByteArray pattern =
+        textMode ? cp1250::Encode(QStringView(*typed).mid(1)) : HexPatternBytes(*typed);
     if (pattern.isEmpty()) return;
     const int32_t n = int32_t(pattern.size());
     const int32_t found = HexEditor1->Find(reinterpret_cast<uint8_t*>(pattern.data()), n,

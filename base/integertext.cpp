@@ -1,5 +1,7 @@
 #include "base/integertext.h"
 
+#include "base/hexcodec.h"
+
 std::optional<int32_t> ParseIntegerText(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -18,24 +20,14 @@ std::optional<int32_t> ParseIntegerText(QStringView text) {
         hex = true;
         i += 2;
     }
-    if (i >= n)
-        return std::nullopt;
+    if (i >= n) return std::nullopt;
 
     if (hex) {
-        if (n - i > 8)
-            return std::nullopt;
+        if (n - i > 8) return std::nullopt;
         uint32_t pattern = 0;
         for (; i < n; ++i) {
-            const char16_t c = text[i].unicode();
-            int v;
-            if (c >= u'0' && c <= u'9')
-                v = c - u'0';
-            else if (c >= u'a' && c <= u'f')
-                v = c - u'a' + 10;
-            else if (c >= u'A' && c <= u'F')
-                v = c - u'A' + 10;
-            else
-                return std::nullopt;
+            const int v = HexDigitValue(text[i].unicode());
+            if (v < 0) return std::nullopt;
             pattern = (pattern << 4) | static_cast<uint32_t>(v);
         }
         const int32_t value = static_cast<int32_t>(pattern);
@@ -46,15 +38,11 @@ std::optional<int32_t> ParseIntegerText(QStringView text) {
     int64_t value = 0;
     for (; i < n; ++i) {
         const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
+        if (c < u'0' || c > u'9') return std::nullopt;
         value = value * 10 + (c - u'0');
-        if (value > int64_t(INT32_MAX) + 1)
-            return std::nullopt;
+        if (value > int64_t(INT32_MAX) + 1) return std::nullopt;
     }
-    if (negative)
-        value = -value;
-    if (value > INT32_MAX || value < INT32_MIN)
-        return std::nullopt;
+    if (negative) value = -value;
+    if (value > INT32_MAX || value < INT32_MIN) return std::nullopt;
     return static_cast<int32_t>(value);
 }

@@ -54,6 +54,9 @@ void THexModel::PostStateChanged() {
 int32_t THexModel::DataSize() const {
     return int32_t(d->work.Size());
 }
+uint64_t THexModel::DataVersion() const {
+    return d->work.Version();
+}
 QString THexModel::FileName() const {
     return d->fileName;
 }
@@ -124,7 +127,7 @@ void THexModel::CreateEmptyFile(const QString& name) {
     d->marks.Truncate(0);
     RecomputeGrid();
     d->fileReadOnly = true;
-    MoveCaret(2, 0);
+    MoveCaret(THexCell{});
     Repaint();
 }
 
@@ -160,8 +163,8 @@ void THexModel::LoadFromFile(const QString& name) {
     d->marks.Truncate(0);
     ClearSelection(false);
     RecomputeGrid();
-    d->selecting = false;
-    MoveCaret(2, 0);
+    d->sel.SetSelecting(false);
+    MoveCaret(THexCell{});
     Repaint();
 }
 

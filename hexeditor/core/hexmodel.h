@@ -1,9 +1,13 @@
 #pragma once
 // The hex document: bytes in a working file (never held whole in memory),
-// changed marks, the undo journal, the display window, and the caret,
-// selection and marker model of the grid. No widgets: a view is told what to
-// repaint through IHexView.
+// changed marks, the undo journal, and the caret, selection and marker model
+// of the grid. No widgets: a view is told what to repaint through IHexView,
+// and the widget tells the caret model which keys and buttons are held.
+//
+// Failures: the errors of the grid's contract throw EHexEditorError; edits the
+// document refuses do nothing; SaveToFile and the import return a Boolean.
 #include "hexeditor/core/charsets.h"
+#include "hexeditor/core/hexgeometry.h"
 #include "hexeditor/core/hexview.h"
 
 #include <QByteArray>
@@ -29,17 +33,6 @@ enum THexUndoKind : uint8_t {
     ukInsertNibble = 5,
     ukDeleteNibble = 6,
     ukConvert = 7,
-};
-
-struct THexCell {
-    int col = 2;
-    int32_t row = 0;
-    friend bool operator==(const THexCell&, const THexCell&) = default;
-};
-
-struct THexCellPosition {
-    int32_t position = 0;
-    bool charField = false;
 };
 
 class THexModel {
@@ -145,7 +138,8 @@ public:
     uint8_t ByteToDisplayChar(uint8_t b) const; // an ANSI (Windows-1250) byte
     uint8_t CharToByte(uint8_t ansiChar) const; // 0 = refused
 
-    // ---- Grid geometry ---------------------------------------------------------
+    // ---- Grid geometry (THexGeometry of the current BytesPerLine) --------------
+    const THexGeometry& Geometry() const;
     int BytesPerLine() const;
     void SetBytesPerLine(int value); // "Invalid BytesPerLine argument" outside 1..256
     int ColCount() const;            // 3*BPL + 3
@@ -182,6 +176,13 @@ public:
     bool Selecting() const;
     void SetSelecting(bool value);
 
+    // Input state the caret rules depend on, told by the widget as it changes:
+    // a caret move with neither held clears the selection.
+    void SetShiftHeld(bool held);
+    void SetLeftButtonHeld(bool held);
+    bool ShiftHeld() const;
+    bool LeftButtonHeld() const;
+
     bool InsertToggle() const;
     void SetInsertToggle(bool value); // stores only; the Insert key handler does the rest
     bool InsertMode() const;
@@ -194,19 +195,16 @@ public:
     void ClearSelection(bool repaint);
     void ExtendSelection(THexCell from, THexCell to);
     void MoveCaret(int col, int32_t row);
+    void MoveCaret(THexCell cell) { MoveCaret(cell.col, cell.row); }
     bool SelectCell(int col, int32_t row);
 
     // Deferred through the Qt event queue: one OnStateChanged call per post.
     void PostStateChanged();
     std::function<void()> OnStateChanged;
 
-    // ---- Display window (64 KiB the painter reads from) ---------------------
-    static constexpr int32_t kDisplayWindowSize = 65536;
-    void LoadDisplayWindow(int32_t rowStart);
-    uint8_t DisplayByte(int32_t position) const; // after LoadDisplayWindow covering it
-    void UpdateDisplayWindow(int32_t position, uint8_t value);
-    void DropDisplayWindow();
-    int32_t DisplayWindowStart() const;
+    // Counts every change of the bytes or the size, so that copies of the data
+    // (the painter's display window) know when they are stale.
+    uint64_t DataVersion() const;
 
     // Journal records in memory or in the undo scratch file (for tests).
     int64_t UndoSpilledBytes() const;

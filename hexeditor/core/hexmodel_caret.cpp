@@ -1,5 +1,5 @@
-// Grid geometry, the caret and selection model, markers, and the display
-// window the painter reads from.
+// The caret and selection model of the grid, and the row markers. The
+// column rules are THexGeometry's; the selection's are THexSelection's.
 #include "hexeditor/core/hexmodel_impl.h"
 
 #include <algorithm>
@@ -30,72 +30,55 @@ private:
 
 // ---- Geometry -----------------------------------------------------------------------
 
+const THexGeometry& THexModel::Geometry() const {
+    return d->geometry;
+}
 int THexModel::BytesPerLine() const {
-    return d->bpl;
+    return d->geometry.BytesPerLine();
 }
 int THexModel::ColCount() const {
-    return 3 * d->bpl + 3;
+    return d->geometry.ColCount();
 }
 int THexModel::SeparatorColumn() const {
-    return 2 * d->bpl + 2;
+    return d->geometry.SeparatorColumn();
 }
-
 int32_t THexModel::RowCount() const {
-    const int64_t size = DataSize();
-    return size > 0 ? int32_t((size + d->bpl - 1) / d->bpl) : 1;
+    return d->geometry.RowCount(DataSize());
 }
-
 bool THexModel::IsHexColumn(int col) const {
-    return col >= 2 && col <= 2 * d->bpl + 1;
+    return d->geometry.IsHexColumn(col);
 }
 bool THexModel::IsCharColumn(int col) const {
-    return col >= 2 * d->bpl + 3 && col <= 3 * d->bpl + 2;
+    return d->geometry.IsCharColumn(col);
 }
-
 THexCellPosition THexModel::CellToPosition(int col, int32_t row) const {
-    const int bpl = d->bpl;
-    THexCellPosition out;
-    out.charField = col > 2 * bpl + 2;
-    const int64_t inRow = out.charField ? col - (2 * bpl + 3) : (col - 2) / 2;
-    const int64_t p = int64_t(row) * bpl + inRow;
-    out.position = int32_t(std::clamp<int64_t>(p, 0, kMaxDataSize));
-    return out;
+    return d->geometry.CellToPosition(col, row);
 }
-
 THexCell THexModel::PositionToCell(int32_t position, bool charField) const {
-    if (position < 0) return THexCell{2, 0};
-    const int bpl = d->bpl;
-    const int inRow = position % bpl;
-    return THexCell{charField ? 2 * bpl + 3 + inRow : 2 + 2 * inRow, position / bpl};
+    return d->geometry.PositionToCell(position, charField);
 }
-
 int THexModel::TwinColumn(int col) const {
-    const int bpl = d->bpl;
-    if (col > 2 * bpl + 2) return 2 + 2 * (col - (2 * bpl + 3));
-    return 2 * bpl + 3 + (col - 2) / 2;
+    return d->geometry.TwinColumn(col);
 }
 
 void THexModel::RecomputeGrid() {
     d->work.ForgetSize();
     if (d->marks.Length() > DataSize()) d->marks.Truncate(DataSize());
-    DropDisplayWindow();
     if (d->view) d->view->GridChanged();
 }
 
 void THexModel::SetBytesPerLine(int value) {
     if (value < 1 || value > 256) throw EHexEditorError("Invalid BytesPerLine argument");
-    if (value == d->bpl) return;
+    if (value == BytesPerLine()) return;
     TSuspendUpdates suspend(d->view);
-    const int32_t anchor = d->selAnchor, low = d->selLow, high = d->selHigh;
+    const THexSelection kept = d->sel;
     const int32_t p = CaretPosition();
     const bool charField = CaretInCharField();
-    d->bpl = value;
+    d->geometry = THexGeometry(value);
     RecomputeGrid();
     const THexCell cell = PositionToCell(p, charField);
     MoveCaret(cell.col, cell.row);
-    d->selAnchor = anchor;
-    d->selLow = low;
-    d->selHigh = high;
+    d->sel.Restore(kept.Anchor(), kept.Low(), kept.High());
     Repaint();
 }
 
@@ -119,7 +102,7 @@ int32_t THexModel::CurrentPosition() const {
 }
 
 bool THexModel::CaretInCharField() const {
-    return d->caret.col > 2 * d->bpl + 2;
+    return d->geometry.InCharField(d->caret.col);
 }
 bool THexModel::InCharField() const {
     return DataSize() > 0 && CaretInCharField();
@@ -136,10 +119,23 @@ bool THexModel::InsertMode() const {
 }
 
 bool THexModel::Selecting() const {
-    return d->selecting;
+    return d->sel.Selecting();
 }
 void THexModel::SetSelecting(bool value) {
-    d->selecting = value;
+    d->sel.SetSelecting(value);
+}
+
+void THexModel::SetShiftHeld(bool held) {
+    d->shiftHeld = held;
+}
+void THexModel::SetLeftButtonHeld(bool held) {
+    d->leftButtonHeld = held;
+}
+bool THexModel::ShiftHeld() const {
+    return d->shiftHeld;
+}
+bool THexModel::LeftButtonHeld() const {
+    return d->leftButtonHeld;
 }
 
 void THexModel::PlaceCaret(int col, int32_t row) {
@@ -157,21 +153,21 @@ void THexModel::MoveCaret(int col, int32_t row) {
 }
 
 bool THexModel::SelectCell(int col, int32_t row) {
+    const THexGeometry& g = d->geometry;
     // Fixed columns and cells outside the grid never hold the caret.
-    if (col < 2 || col >= ColCount() || row < 0) return false;
-    if (DataSize() <= 0) return col == 2 && row == 0;
+    if (col < g.FirstHexColumn() || col >= g.ColCount() || row < 0) return false;
+    if (DataSize() <= 0) return THexCell{col, row} == THexCell{};
     if (!g_acceptanceBusy) {
         TGuard guard;
-        const bool shift = d->view && d->view->ShiftHeld();
-        const bool left = d->view && d->view->LeftButtonHeld();
-        if (!shift && !left) ClearSelection(true);
+        const bool left = d->leftButtonHeld;
+        if (!d->shiftHeld && !left) ClearSelection(true);
         if (CellToPosition(col, row).position >= DataSize()) {
             const THexCell last = PositionToCell(DataSize() - 1, CaretInCharField());
             MoveCaret(last.col, last.row);
             return false;
         }
-        if (col == SeparatorColumn()) {
-            if (left) MoveCaret(std::max(2, col - 1), row);
+        if (col == g.SeparatorColumn()) {
+            if (left) MoveCaret(std::max(g.FirstHexColumn(), col - 1), row);
             return false;
         }
     }
@@ -179,7 +175,7 @@ bool THexModel::SelectCell(int col, int32_t row) {
         d->view->InvalidateCell(TwinColumn(d->caret.col), d->caret.row);
         d->view->InvalidateCell(TwinColumn(col), row);
     }
-    if (d->selecting)
+    if (d->sel.Selecting())
         ExtendSelection(d->caret, THexCell{col, row});
     else
         ClearSelection(true);
@@ -189,34 +185,25 @@ bool THexModel::SelectCell(int col, int32_t row) {
 // ---- Selection --------------------------------------------------------------------------------
 
 int32_t THexModel::SelLow() const {
-    return d->selLow;
+    return d->sel.Low();
 }
 int32_t THexModel::SelHigh() const {
-    return d->selHigh;
+    return d->sel.High();
 }
 int32_t THexModel::SelAnchor() const {
-    return d->selAnchor;
+    return d->sel.Anchor();
 }
-
-// In insert mode a selection brought back onto its anchor ends one below its
-// start; it selects nothing, so it counts as no selection (its anchor stays
-// for the next extension).
 int32_t THexModel::SelCount() const {
-    if (d->selAnchor == -1 || d->selHigh < d->selLow) return 0;
-    return d->selHigh - d->selLow + 1;
+    return d->sel.Count();
 }
-
 bool THexModel::IsSelected(int32_t position) const {
-    return SelCount() > 0 && d->selLow <= position && position <= d->selHigh;
+    return d->sel.Contains(position);
 }
-
 int32_t THexModel::SelStart() const {
-    return SelCount() > 0 ? d->selAnchor : CaretPosition();
+    return d->sel.Start(CaretPosition());
 }
-
 int32_t THexModel::SelEnd() const {
-    if (SelCount() == 0) return CaretPosition();
-    return d->selAnchor == d->selHigh ? d->selLow : d->selHigh;
+    return d->sel.End(CaretPosition());
 }
 
 void THexModel::SetSelStart(int32_t position) {
@@ -231,11 +218,8 @@ void THexModel::SetSelEnd(int32_t position) {
     ClearSelection(true);
     // Exactly the bytes from the caret to position, also in insert mode, so
     // that SelEnd reads back what was written and "select all" takes all.
-    const int32_t anchor = CaretPosition();
-    d->selAnchor = anchor;
-    d->selLow = std::min(anchor, position);
-    d->selHigh = std::max(anchor, position);
-    InvalidatePositions(d->selLow, d->selHigh);
+    d->sel.Between(CaretPosition(), position);
+    InvalidatePositions(d->sel.Low(), d->sel.High());
     PostStateChanged();
 }
 
@@ -244,53 +228,37 @@ void THexModel::InvalidatePositions(int32_t first, int32_t last) {
     first = std::max(first, 0);
     last = std::max(last, 0);
     if (first > last) std::swap(first, last);
-    d->view->InvalidateRows(first / d->bpl, last / d->bpl);
+    const int bpl = BytesPerLine();
+    d->view->InvalidateRows(first / bpl, last / bpl);
 }
 
 void THexModel::InvalidateByte(int32_t position) {
     if (!d->view || position < 0) return;
-    const THexCell hex = PositionToCell(position, false);
-    d->view->InvalidateCell(hex.col, hex.row);
-    d->view->InvalidateCell(hex.col + 1, hex.row);
+    for (int nibble : {0, 1}) {
+        const THexCell hex = d->geometry.HexCell(position, nibble);
+        d->view->InvalidateCell(hex.col, hex.row);
+    }
     const THexCell chr = PositionToCell(position, true);
     d->view->InvalidateCell(chr.col, chr.row);
 }
 
 void THexModel::ExtendSelection(THexCell from, THexCell to) {
-    int32_t g = CellToPosition(to.col, to.row).position;
-    const int32_t oldLow = d->selLow, oldHigh = d->selHigh;
-    if (d->selAnchor == -1) {
-        d->selAnchor = CellToPosition(from.col, from.row).position;
-        // In insert mode the caret stands before its byte.
-        if (InsertMode()) {
-            if (g < d->selAnchor)
-                --d->selAnchor;
-            else if (g > d->selAnchor)
-                --g;
-        }
-        d->selLow = std::min(g, d->selAnchor);
-        d->selHigh = std::max(g, d->selAnchor);
-        InvalidatePositions(d->selLow, d->selHigh);
+    const bool started = d->sel.Anchor() == -1;
+    const THexSelection::TRange old =
+        d->sel.Extend(CellToPosition(from.col, from.row).position,
+                      CellToPosition(to.col, to.row).position, InsertMode());
+    if (started) {
+        InvalidatePositions(d->sel.Low(), d->sel.High());
     } else {
-        if (d->selAnchor > g) {
-            d->selLow = g;
-            d->selHigh = d->selAnchor;
-        } else {
-            if (InsertMode()) --g;
-            d->selHigh = g;
-            d->selLow = d->selAnchor;
-        }
-        InvalidatePositions(oldLow, d->selLow);
-        InvalidatePositions(oldHigh, d->selHigh);
+        InvalidatePositions(old.low, d->sel.Low());
+        InvalidatePositions(old.high, d->sel.High());
     }
     PostStateChanged();
 }
 
 void THexModel::ClearSelection(bool repaint) {
-    d->selecting = false;
-    const int32_t low = d->selLow, high = d->selHigh;
-    d->selLow = d->selAnchor = d->selHigh = -1;
-    if (repaint) InvalidatePositions(low, high);
+    const THexSelection::TRange old = d->sel.Clear();
+    if (repaint) InvalidatePositions(old.low, old.high);
     PostStateChanged();
 }
 
@@ -342,40 +310,4 @@ int THexModel::MarkerOnRow(int32_t row) const {
     for (int i = 0; i < 10; ++i)
         if (d->markers[size_t(i)] == row) return i;
     return -1;
-}
-
-// ---- Display window ---------------------------------------------------------------------------
-
-void THexModel::LoadDisplayWindow(int32_t rowStart) {
-    const int64_t w = d->windowStart;
-    if (w != -1 && w <= rowStart && int64_t(rowStart) + d->bpl <= w + kDisplayWindowSize) return;
-    d->work.ForgetSize();
-    const int32_t start = std::max(0, rowStart - kDisplayWindowSize / 2);
-    const int32_t n =
-        int32_t(std::clamp<int64_t>(int64_t(DataSize()) - start, 0, kDisplayWindowSize));
-    d->work.Read(start, d->window.data(), n);
-    d->windowStart = start;
-    d->windowValid = n;
-}
-
-uint8_t THexModel::DisplayByte(int32_t position) const {
-    const int64_t w = d->windowStart;
-    if (w >= 0 && position >= w && position < w + d->windowValid)
-        return d->window[size_t(position - w)];
-    return ReadByte(position);
-}
-
-void THexModel::UpdateDisplayWindow(int32_t position, uint8_t value) {
-    const int64_t w = d->windowStart;
-    if (w != -1 && w <= position && position < w + kDisplayWindowSize) {
-        d->window[size_t(position - w)] = value;
-        d->windowValid = std::max<int32_t>(d->windowValid, int32_t(position - w + 1));
-    }
-}
-
-void THexModel::DropDisplayWindow() {
-    d->windowStart = -1;
-}
-int32_t THexModel::DisplayWindowStart() const {
-    return d->windowStart;
 }

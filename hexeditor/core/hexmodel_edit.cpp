@@ -5,11 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-// Tails longer than this are moved under the busy cursor.
-constexpr int64_t kBusyBytes = 8 << 20;
-} // namespace
-
 // ---- Raw access ------------------------------------------------------------------
 
 uint8_t THexModel::ReadByte(int32_t position) const {
@@ -36,15 +31,6 @@ void THexModel::WriteBlock(const void* buffer, int32_t position, int32_t count) 
     if (count <= 0 || position < 0) return;
     EnsureWorkFile();
     d->work.Write(position, buffer, count);
-    // Keep what painting shows in step with the file.
-    if (d->windowStart >= 0) {
-        const auto* in = static_cast<const uint8_t*>(buffer);
-        const int64_t lo = std::max<int64_t>(position, d->windowStart);
-        const int64_t hi = std::min<int64_t>(int64_t(position) + count,
-                                             int64_t(d->windowStart) + kDisplayWindowSize);
-        for (int64_t p = lo; p < hi; ++p)
-            d->window[size_t(p - d->windowStart)] = in[p - position];
-    }
 }
 
 QByteArray THexModel::BufferFromFile(int32_t position, int32_t& count) const {
@@ -118,16 +104,11 @@ void THexModel::ReserveGrowth(int64_t count) {
 void THexModel::RawInsert(const uint8_t* buffer, int32_t count, int32_t position) {
     EnsureWorkFile();
     if (DataSize() == 0) d->marks.Truncate(0);
-    const bool busy = DataSize() - int64_t(position) + count > kBusyBytes;
-    if (busy) BeginBusy();
-    try {
+    {
+        TBusyScope busy(*this, DataSize() - int64_t(position) + count > kBusyBytes);
         d->work.OpenGap(position, count);
         d->work.Write(position, buffer, count);
-    } catch (...) {
-        if (busy) EndBusy();
-        throw;
     }
-    if (busy) EndBusy();
     RecomputeGrid();
 }
 
@@ -147,7 +128,6 @@ void THexModel::ChangeByte(int32_t position, uint8_t oldValue, uint8_t newValue)
         !CanChange(ukByteChanged, position, 1, 0))
         return;
     d->work.Write(position, &newValue, 1);
-    UpdateDisplayWindow(position, newValue);
     if (!InsertMode()) d->marks.Set(position, true);
     InvalidateByte(position);
 }
@@ -161,9 +141,7 @@ void THexModel::InsertBuffer(const uint8_t* buffer, int32_t count, int32_t posit
     RawInsert(buffer, count, position);
     d->marks.Truncate(position);
     if (position == CaretPosition()) {
-        d->selAnchor = position;
-        d->selLow = position;
-        d->selHigh = position + count - 1;
+        d->sel.Run(position, count);
         PostStateChanged();
     }
     Repaint();
@@ -177,10 +155,8 @@ void THexModel::AppendBuffer(const uint8_t* buffer, int32_t count) {
     const bool charField = CaretInCharField();
     RawInsert(buffer, count, s);
     const THexCell cell = PositionToCell(s, charField);
-    MoveCaret(cell.col, cell.row);
-    d->selAnchor = s;
-    d->selLow = s;
-    d->selHigh = s + count - 1;
+    MoveCaret(cell);
+    d->sel.Run(s, count);
     PostStateChanged();
     Repaint();
 }
@@ -196,16 +172,13 @@ void THexModel::ReplaceSelection(const uint8_t* buffer, int32_t count) {
         if (count == 0) return;
         if (count > SelCount()) count = SelCount();
         if (count < SelCount()) {
-            const int32_t low = d->selLow;
-            const THexCell cell = PositionToCell(low, charField);
-            MoveCaret(cell.col, cell.row);
-            InvalidatePositions(low, d->selHigh);
-            d->selAnchor = low;
-            d->selLow = low;
-            d->selHigh = low + count - 1;
+            const int32_t low = d->sel.Low();
+            MoveCaret(PositionToCell(low, charField));
+            InvalidatePositions(low, d->sel.High());
+            d->sel.Run(low, count);
         }
     }
-    const int32_t p = d->selLow;
+    const int32_t p = d->sel.Low();
     const int32_t oldCount = SelCount();
     const int64_t before = DataSize();
     if (before - oldCount + count > kMaxDataSize) return;
@@ -215,19 +188,12 @@ void THexModel::ReplaceSelection(const uint8_t* buffer, int32_t count) {
     const THexCell remembered = d->caret;
     {
         // Delete the old bytes and insert the new ones in one move of the tail.
-        const bool busy = before - p > kBusyBytes;
-        if (busy) BeginBusy();
-        try {
-            if (count > oldCount)
-                d->work.OpenGap(int64_t(p) + oldCount, count - oldCount);
-            else
-                d->work.CloseGap(int64_t(p) + count, int64_t(p) + oldCount);
-            d->work.Write(p, buffer, count);
-        } catch (...) {
-            if (busy) EndBusy();
-            throw;
-        }
-        if (busy) EndBusy();
+        TBusyScope busy(*this, before - p > kBusyBytes);
+        if (count > oldCount)
+            d->work.OpenGap(int64_t(p) + oldCount, count - oldCount);
+        else
+            d->work.CloseGap(int64_t(p) + count, int64_t(p) + oldCount);
+        d->work.Write(p, buffer, count);
     }
     RecomputeGrid();
     // The caret goes where deleting the old bytes alone would have put it.
@@ -235,16 +201,12 @@ void THexModel::ReplaceSelection(const uint8_t* buffer, int32_t count) {
     THexCell cell = PositionToCell(p, charField);
     if (p >= afterDelete)
         cell = afterDelete == 0 ? THexCell{} : PositionToCell(int32_t(afterDelete - 1), charField);
-    MoveCaret(cell.col, cell.row);
+    MoveCaret(cell);
     ClearSelection(true);
     d->marks.Truncate(p);
     if (CellToPosition(remembered.col, remembered.row).position == p && p < DataSize()) {
-        MoveCaret(remembered.col, remembered.row);
-        if (count > 0) {
-            d->selAnchor = p;
-            d->selLow = p;
-            d->selHigh = p + count - 1;
-        }
+        MoveCaret(remembered);
+        if (count > 0) d->sel.Run(p, count);
         PostStateChanged();
     }
     Repaint();
@@ -254,8 +216,8 @@ void THexModel::DeleteSelection() {
     int32_t start, end;
     THexCell cell;
     if (SelCount() > 0) {
-        start = d->selLow;
-        end = d->selHigh + 1;
+        start = d->sel.Low();
+        end = d->sel.High() + 1;
         cell = PositionToCell(start, CaretInCharField());
     } else {
         start = CaretPosition();
@@ -272,22 +234,15 @@ void THexModel::DeleteRange(int32_t start, int32_t end, THexCell caretCell) {
     start = std::max(0, start);
     end = std::min(end, DataSize());
     if (end > start) {
-        const bool busy = DataSize() - int64_t(end) > kBusyBytes;
-        if (busy) BeginBusy();
-        try {
-            d->work.CloseGap(start, end);
-        } catch (...) {
-            if (busy) EndBusy();
-            throw;
-        }
-        if (busy) EndBusy();
+        TBusyScope busy(*this, DataSize() - int64_t(end) > kBusyBytes);
+        d->work.CloseGap(start, end);
     }
     RecomputeGrid();
     const int32_t size = DataSize();
     const THexCellPosition at = CellToPosition(caretCell.col, caretCell.row);
     if (at.position >= size)
         caretCell = size == 0 ? THexCell{} : PositionToCell(size - 1, at.charField);
-    MoveCaret(caretCell.col, caretCell.row);
+    MoveCaret(caretCell);
     ClearSelection(true);
     Repaint();
 }
@@ -342,7 +297,6 @@ bool THexModel::InsertNibble(int32_t position, bool high) {
         RawNibbleInsert(position, high);
     }
     d->marks.Truncate(position);
-    DropDisplayWindow();
     RecomputeGrid();
     Repaint();
     return true;

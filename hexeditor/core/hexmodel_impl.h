@@ -1,7 +1,9 @@
 #pragma once
 // Private state of THexModel, shared by its source files.
+#include "hexeditor/core/busyscope.h"
 #include "hexeditor/core/changedmarks.h"
 #include "hexeditor/core/hexmodel.h"
+#include "hexeditor/core/hexselection.h"
 #include "hexeditor/core/statepost.h"
 #include "hexeditor/core/undojournal.h"
 #include "hexeditor/core/workfile.h"
@@ -9,7 +11,6 @@
 #include <array>
 #include <limits>
 #include <sys/types.h>
-#include <vector>
 
 struct THexModel::Impl {
     IHexView* view = nullptr;
@@ -43,31 +44,16 @@ struct THexModel::Impl {
     bool swapNibbles = false;
 
     // Grid, caret, selection, markers
-    int bpl = 16;
+    THexGeometry geometry;
     THexCell caret;
-    int32_t selAnchor = -1;
-    int32_t selLow = -1;
-    int32_t selHigh = -1;
-    bool selecting = false;
+    THexSelection sel; // written only through its own operations
     bool insertToggle = false;
+    bool shiftHeld = false;
+    bool leftButtonHeld = false;
     std::array<int32_t, 10> markers{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-
-    // Display window
-    std::vector<uint8_t> window = std::vector<uint8_t>(size_t(kDisplayWindowSize));
-    int32_t windowStart = -1;
-    int32_t windowValid = 0;
 };
 
-// Busy cursor for the lifetime of a scope, also when it is left by an exception.
-class TBusyScope {
-public:
-    explicit TBusyScope(const THexModel& model) : model_(model) { model_.BeginBusy(); }
-    ~TBusyScope() { model_.EndBusy(); }
-    TBusyScope(const TBusyScope&) = delete;
-    TBusyScope& operator=(const TBusyScope&) = delete;
-
-private:
-    const THexModel& model_;
-};
+// Moves of more bytes than this are done under the busy cursor.
+constexpr int64_t kBusyBytes = 8 << 20;
 
 constexpr int64_t kMaxDataSize = std::numeric_limits<int32_t>::max();

@@ -50,9 +50,7 @@ bool THexModel::ReplaceAllFromSource(int32_t count, const TBlockSource& fill) {
         }
         d->marks.Truncate(0);
         if (CaretPosition() == 0) {
-            d->selAnchor = 0;
-            d->selLow = 0;
-            d->selHigh = count - 1;
+            d->sel.Run(0, count);
             PostStateChanged();
         }
         Repaint();
@@ -67,12 +65,9 @@ bool THexModel::ReplaceAllFromSource(int32_t count, const TBlockSource& fill) {
         if (count == 0) return true;
         count = int32_t(std::min<int64_t>(count, before));
         if (count < before) {
-            const THexCell cell = PositionToCell(0, charField);
-            MoveCaret(cell.col, cell.row);
-            InvalidatePositions(0, d->selHigh);
-            d->selAnchor = 0;
-            d->selLow = 0;
-            d->selHigh = count - 1;
+            MoveCaret(PositionToCell(0, charField));
+            InvalidatePositions(0, d->sel.High());
+            d->sel.Run(0, count);
         }
     }
     const int32_t oldCount = SelCount();
@@ -98,16 +93,12 @@ bool THexModel::ReplaceAllFromSource(int32_t count, const TBlockSource& fill) {
     const int64_t afterDelete = before - oldCount;
     THexCell cell = PositionToCell(0, charField);
     if (afterDelete == 0) cell = THexCell{};
-    MoveCaret(cell.col, cell.row);
+    MoveCaret(cell);
     ClearSelection(true);
     d->marks.Truncate(0);
     if (CellToPosition(remembered.col, remembered.row).position == 0 && 0 < DataSize()) {
-        MoveCaret(remembered.col, remembered.row);
-        if (count > 0) {
-            d->selAnchor = 0;
-            d->selLow = 0;
-            d->selHigh = count - 1;
-        }
+        MoveCaret(remembered);
+        if (count > 0) d->sel.Run(0, count);
         PostStateChanged();
     }
     Repaint();

@@ -1,5 +1,6 @@
 // THexModel's character-set, hex text and search members, built on the
 // document's public operations.
+#include "hexeditor/core/busyscope.h"
 #include "hexeditor/core/bytesearch.h"
 #include "hexeditor/core/charsets.h"
 #include "hexeditor/core/hexmodel.h"
@@ -10,18 +11,6 @@
 #include <vector>
 
 namespace {
-
-// Busy cursor for the lifetime of one long operation, restored also on failure.
-class BusyGuard {
-public:
-    explicit BusyGuard(const THexModel& model) : model_(model) { model_.BeginBusy(); }
-    ~BusyGuard() { model_.EndBusy(); }
-    BusyGuard(const BusyGuard&) = delete;
-    BusyGuard& operator=(const BusyGuard&) = delete;
-
-private:
-    const THexModel& model_;
-};
 
 // Large ranges are converted and written as hex text piece by piece.
 constexpr int32_t kChunk = 1 << 20;
@@ -60,7 +49,7 @@ void THexModel::Convert(int32_t start, int32_t end, int source, int target) {
     if (!CanChange(ukConvert, start, count, 0)) // records the old bytes
         return;
     {
-        BusyGuard busy(*this);
+        TBusyScope busy(*this);
         const auto table = ConversionTable(source, target);
         std::vector<uint8_t> block(static_cast<size_t>(std::min(count, kChunk)));
         for (int32_t done = 0; done < count;) {
@@ -72,7 +61,6 @@ void THexModel::Convert(int32_t start, int32_t end, int source, int target) {
             done += n;
         }
     }
-    DropDisplayWindow();
     Repaint();
 }
 
@@ -119,7 +107,7 @@ int32_t THexModel::Find(uint8_t* pattern, int32_t length, int32_t start, int32_t
     if (length < 1 || !pattern ||
         static_cast<int64_t>(start) + length > static_cast<int64_t>(end) + 1)
         return -1;
-    BusyGuard busy(*this);
+    TBusyScope busy(*this);
     if (translate && Translation() != ttAnsi)
         TranslateFromAnsi(Translation(), pattern, pattern, length);
     const uint8_t* fold = nullptr;

@@ -39,11 +39,13 @@ void THexModel::RecordUndo(int kind, int32_t position, int32_t count, int32_t ol
     h.modified = d->modified ? 1 : 0;
     h.caretPosition = CaretPosition();
     h.caretInChar = InCharField() ? 1 : 0;
-    h.caretNibble =
-        (!h.caretInChar && IsHexColumn(d->caret.col)) ? uint8_t((d->caret.col - 2) % 2) : 0;
-    h.selLow = d->selLow;
-    h.selHigh = d->selHigh;
-    h.selAnchor = d->selAnchor;
+    const THexGeometry& g = d->geometry;
+    h.caretNibble = (!h.caretInChar && g.IsHexColumn(d->caret.col))
+                        ? uint8_t(g.NibbleOfColumn(d->caret.col))
+                        : 0;
+    h.selLow = d->sel.Low();
+    h.selHigh = d->sel.High();
+    h.selAnchor = d->sel.Anchor();
     h.position = position;
     h.count = count;
     h.oldCount = oldCount;
@@ -57,31 +59,20 @@ void THexModel::RecordUndo(int kind, int32_t position, int32_t count, int32_t ol
 
     {
         // Large saved runs are copied to the scratch file; that can take a moment.
-        const bool busy = saved > (8 << 20);
-        if (busy) BeginBusy();
-        try {
-            d->journal.Push(h, d->work, position, saved);
-        } catch (...) {
-            if (busy) EndBusy();
-            throw;
-        }
-        if (busy) EndBusy();
+        TBusyScope busy(*this, saved > kBusyBytes);
+        d->journal.Push(h, d->work, position, saved);
     }
     d->undoDescription = UndoLabel(kind);
-    if (kind == ukBytesRemoved || kind == ukInsertBuffer || kind == ukReplaceSelection ||
-        kind == ukAppendBuffer || kind == ukConvert)
-        DropDisplayWindow();
 }
 
 void THexModel::RestoreState(const TUndoHeader& h) {
-    THexCell cell = PositionToCell(h.caretPosition, h.caretInChar != 0);
-    if (!h.caretInChar && DataSize() > 0) cell.col += h.caretNibble;
-    MoveCaret(cell.col, cell.row);
-    InvalidatePositions(d->selLow, d->selHigh);
-    d->selLow = h.selLow;
-    d->selHigh = h.selHigh;
-    d->selAnchor = h.selAnchor;
-    InvalidatePositions(d->selLow, d->selHigh);
+    const THexGeometry& g = d->geometry;
+    const bool hex = !h.caretInChar && DataSize() > 0;
+    MoveCaret(hex ? g.HexCell(h.caretPosition, h.caretNibble)
+                  : g.PositionToCell(h.caretPosition, h.caretInChar != 0));
+    InvalidatePositions(d->sel.Low(), d->sel.High());
+    d->sel.Restore(h.selAnchor, h.selLow, h.selHigh);
+    InvalidatePositions(d->sel.Low(), d->sel.High());
     d->modified = h.modified != 0;
 }
 
@@ -121,19 +112,16 @@ void THexModel::Undo() {
         d->work.Write(p, &h.oldByte, 1);
         d->marks.Set(p, h.mark != 0);
         RestoreState(h);
-        if (d->view) d->view->InvalidateRows(p / d->bpl, p / d->bpl);
-        UpdateDisplayWindow(p, h.oldByte);
+        InvalidatePositions(p, p);
         break;
     case ukBytesRemoved:
         ReserveGrowth(rec.savedCount);
-        DropDisplayWindow();
         RawInsertSaved(rec.savedCount, p);
         RestoreState(h);
         d->marks.Truncate(p);
         Repaint();
         break;
     case ukInsertBuffer:
-        DropDisplayWindow();
         DeleteRange(p, p + n, d->caret);
         RestoreState(h);
         d->marks.Truncate(p);
@@ -141,7 +129,6 @@ void THexModel::Undo() {
         break;
     case ukReplaceSelection: {
         if (rec.savedCount > n) ReserveGrowth(rec.savedCount - n);
-        DropDisplayWindow();
         {
             // Take out the new bytes and put the old ones back in one move of the tail.
             TBusyScope busy(*this);
@@ -159,8 +146,7 @@ void THexModel::Undo() {
         break;
     }
     case ukAppendBuffer:
-        DropDisplayWindow();
-        MoveCaret(2, d->caret.row);
+        MoveCaret(THexGeometry::kFirstHexColumn, d->caret.row);
         d->work.Resize(p);
         RecomputeGrid();
         d->marks.Truncate(p);
@@ -168,23 +154,19 @@ void THexModel::Undo() {
         Repaint();
         break;
     case ukInsertNibble:
-        DropDisplayWindow();
         DeleteNibble(p, false);
         restoreNibbleByte();
         break;
     case ukDeleteNibble: {
-        DropDisplayWindow();
         TBusyScope busy(*this);
         RawNibbleInsert(p, false);
         restoreNibbleByte();
         break;
     }
-    case ukConvert:
-        DropDisplayWindow();
-        {
-            TBusyScope busy(*this);
-            d->journal.CopyNewestSaved(d->work, p);
-        }
+    case ukConvert: {
+        TBusyScope busy(*this);
+        d->journal.CopyNewestSaved(d->work, p);
+    }
         RestoreState(h);
         d->marks.Truncate(p);
         Repaint();

@@ -9,7 +9,7 @@ public:
     virtual ~IHexView() = default;
 
     virtual void InvalidateCell(int col, int32_t row) = 0;
-    // Data columns (2 .. ColCount-1) of rows firstRow .. lastRow.
+    // Scrollable columns (the hex field onwards) of rows firstRow .. lastRow.
     virtual void InvalidateRows(int32_t firstRow, int32_t lastRow) = 0;
     virtual void InvalidateAll() = 0;
     // Row or column count or bytes per line changed: lay the grid out again.
@@ -19,9 +19,6 @@ public:
     // Busy cursor around long operations; calls nest and always pair.
     virtual void BeginBusy() = 0;
     virtual void EndBusy() = 0;
-    // Input state the caret rules depend on.
-    virtual bool ShiftHeld() const = 0;
-    virtual bool LeftButtonHeld() const = 0;
     // Screen updates held back while the layout changes under the caret.
-    virtual void SuspendUpdates(bool suspend) {}
+    virtual void SuspendUpdates(bool /*suspend*/) {}
 };

@@ -32,6 +32,7 @@ void TWorkFile::Fail(const char* what) const {
 }
 
 void TWorkFile::Ensure() {
+    ++version_;
     if (fd_.Valid()) return;
     fd_ = CreateWorkFile(TempFolder(), path_);
     size_ = 0;
@@ -39,6 +40,7 @@ void TWorkFile::Ensure() {
 }
 
 void TWorkFile::Remove() {
+    ++version_;
     if (!fd_.Valid()) return;
     ::unlink(Native(path_).constData());
     fd_.Close();
@@ -46,6 +48,7 @@ void TWorkFile::Remove() {
 }
 
 bool TWorkFile::ReplaceWithCopyOf(int src, int64_t size) {
+    ++version_;
     QString freshPath;
     TFd fresh = CreateWorkFile(TempFolder(), freshPath);
     if (!fresh.Valid()) return false;
@@ -84,6 +87,7 @@ int64_t TWorkFile::Size() const {
 }
 
 void TWorkFile::Resize(int64_t size) {
+    ++version_;
     if (!fd_.Valid()) Ensure();
     if (size > Size() && !Reserve(fd_.Get(), Size(), size - Size()))
         Fail("Not enough disk space for the working file");
@@ -97,6 +101,7 @@ void TWorkFile::Read(int64_t pos, void* buffer, int64_t count) const {
 }
 
 void TWorkFile::Write(int64_t pos, const void* buffer, int64_t count) {
+    ++version_;
     if (count <= 0) return;
     if (!fd_.Valid()) Ensure();
     if (!WriteAt(fd_.Get(), buffer, count, pos)) Fail("Working file: write error");
@@ -104,6 +109,7 @@ void TWorkFile::Write(int64_t pos, const void* buffer, int64_t count) {
 }
 
 void TWorkFile::CopyIn(int src, int64_t srcOffset, int64_t pos, int64_t count) {
+    ++version_;
     if (count <= 0) return;
     Ensure();
     if (!CopyRange(src, srcOffset, fd_.Get(), pos, count)) Fail("Working file: write error");
@@ -117,6 +123,7 @@ void TWorkFile::CopyOut(int64_t pos, int64_t count, int dst, int64_t dstOffset) 
 }
 
 void TWorkFile::OpenGap(int64_t pos, int64_t count) {
+    ++version_;
     if (count <= 0) return;
     const int64_t s = Size();
     Resize(s + count);
@@ -142,6 +149,7 @@ void TWorkFile::OpenGap(int64_t pos, int64_t count) {
 }
 
 void TWorkFile::CloseGap(int64_t start, int64_t end) {
+    ++version_;
     const int64_t s = Size();
     end = std::min(end, s);
     if (end <= start) return;
@@ -168,6 +176,7 @@ void TWorkFile::CloseGap(int64_t start, int64_t end) {
 }
 
 void TWorkFile::ShiftRightNibble(int64_t pos) {
+    ++version_;
     const int64_t s = Size();
     Resize(s + 1);
     std::vector<uint8_t> block(size_t(std::max<int64_t>(1, std::min(g_blockSize, s - pos))));
@@ -188,6 +197,7 @@ void TWorkFile::ShiftRightNibble(int64_t pos) {
 }
 
 void TWorkFile::ShiftLeftNibble(int64_t pos) {
+    ++version_;
     const int64_t s = Size();
     if (pos >= s) return;
     std::vector<uint8_t> block(size_t(std::min(g_blockSize, s - pos)) + 1);

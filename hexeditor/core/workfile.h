@@ -29,6 +29,8 @@ public:
     bool ReplaceWithCopyOf(int src, int64_t size);
 
     int64_t Size() const; // cached
+    // Counts every call that may change the bytes or the size.
+    uint64_t Version() const { return version_; }
     void ForgetSize() const { size_ = -1; }
     void Resize(int64_t size);
 
@@ -60,4 +62,5 @@ private:
     hexfile::TFd fd_;
     QString path_;
     mutable int64_t size_ = -1;
+    uint64_t version_ = 0;
 };

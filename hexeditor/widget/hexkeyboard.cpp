@@ -1,13 +1,14 @@
 #include "hexeditor/widget/hexkeyboard.h"
 
-#include "hexeditor/widget/hexgrid.h"
 #include "hexeditor/core/hexmodel.h"
-#include "hexeditor/widget/hexnavigation.h"
+#include "hexeditor/core/hexnavigation.h"
+#include "hexeditor/widget/hexgrid.h"
 
 #include <algorithm>
 
 namespace {
 constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
+constexpr int kFirstScrollable = THexGeometry::kFixedCols;
 } // namespace
 
 THexKeyboard::THexKeyboard(THexModel& model, IHexGrid& grid) : model_(model), grid_(grid) {}
@@ -181,7 +182,7 @@ bool THexKeyboard::MarkerKeys(int key, Qt::KeyboardModifiers modifiers) {
     model_.ClearSelection(true);
     const int32_t r = model_.GetMarker(digit);
     if (r < model_.RowCount())
-        model_.MoveCaret(2, r);
+        model_.MoveCaret(THexGeometry::kFirstHexColumn, r);
     else
         model_.SetMarker(digit, -1); // its row is gone: forget the marker
     return true;
@@ -202,12 +203,14 @@ void THexKeyboard::StandardKey(int key, Qt::KeyboardModifiers modifiers) {
         // One cell left, never into the fixed columns, never wrapping, and
         // never onto the separator (which on a short row would count as past
         // the data and throw the caret to the last byte).
+        const THexGeometry& g = model_.Geometry();
         const int col = model_.Col() - 1;
-        if (col >= 2 && col != model_.SeparatorColumn()) model_.MoveCaret(col, model_.Row());
+        if (col >= g.FirstHexColumn() && col != g.SeparatorColumn())
+            model_.MoveCaret(col, model_.Row());
     } else if (key == Qt::Key_Left && ctrl) {
         const int k = std::max(1, grid_.VisibleCols() - 1);
-        grid_.SetLeftCol(std::max(2, grid_.LeftCol() - k));
-        model_.MoveCaret(std::max(2, model_.Col() - k), model_.Row());
+        grid_.SetLeftCol(std::max(kFirstScrollable, grid_.LeftCol() - k));
+        model_.MoveCaret(std::max(THexGeometry::kFirstHexColumn, model_.Col() - k), model_.Row());
     } else if (key == Qt::Key_Up && ctrl) {
         grid_.SetTopRow(grid_.TopRow() - 1);
     } else if (key == Qt::Key_Down && ctrl) {

@@ -9,16 +9,6 @@ namespace {
 // Rows this far from the top are off any screen; their cells have no rectangle.
 constexpr int64_t kFarRows = int64_t(1) << 20;
 
-std::string Hex(int64_t v) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string s;
-    do {
-        s.insert(s.begin(), digits[v & 15]);
-        v >>= 4;
-    } while (v > 0);
-    return s;
-}
-
 QString Latin(const std::string& s, char separator) {
     QString out = QString::fromLatin1(s.data(), qsizetype(s.size()));
     out += QChar(uchar(separator));
@@ -38,6 +28,7 @@ void THexLayout::Update(const THexLayoutInput& input) {
     in_.rowHeight = std::max(3, in_.rowHeight);
     in_.rowCount = std::max(1, in_.rowCount);
     in_.gridLineWidth = std::max(0, in_.gridLineWidth);
+    geometry_ = THexGeometry(in_.bytesPerLine);
     offsetChars_ =
         OffsetCharsFor(in_.offsetDisplay, int32_t(int64_t(in_.rowCount - 1) * in_.bytesPerLine));
     Rebuild();
@@ -54,11 +45,13 @@ void THexLayout::Rebuild() {
     const int cw = in_.charWidth;
     const int count = ColCount();
     widths_.assign(size_t(count), cw);
-    widths_[0] = offsetChars_ * cw;
-    widths_[1] = in_.showMarkerColumn ? cw : 0;
+    widths_[THexGeometry::kOffsetColumn] = offsetChars_ * cw;
+    widths_[THexGeometry::kMarkerColumn] = in_.showMarkerColumn ? cw : 0;
     // The last cell of every group is twice as wide: a blank follows each group.
-    for (int c = 2; c <= 2 * in_.bytesPerLine + 1; ++c)
-        widths_[size_t(c)] = (c % in_.nibblesPerGroup == 1) ? 2 * cw : cw;
+    for (int c = geometry_.FirstHexColumn(); c <= geometry_.LastHexColumn(); ++c) {
+        const int inGroup = (c - geometry_.FirstHexColumn()) % in_.nibblesPerGroup;
+        widths_[size_t(c)] = inGroup == in_.nibblesPerGroup - 1 ? 2 * cw : cw;
+    }
     starts_.assign(size_t(count) + 1, 0);
     for (int c = 0; c < count; ++c) {
         const int w = widths_[size_t(c)];
@@ -80,7 +73,7 @@ int THexLayout::OffsetCharsFor(TOffsetDisplayStyle style, int32_t lastRowStart) 
     const int64_t last = std::max<int32_t>(0, lastRowStart);
     switch (style) {
     case odHex:
-        return int(Hex(last).size()) + 3;
+        return int(IntToHex(last).size()) + 3;
     case odDec:
         return int(std::to_string(last).size()) + 1;
     case odOctal:
@@ -95,7 +88,7 @@ QString THexLayout::OffsetText(int32_t rowStart, char separator) const {
     const int64_t s = std::max<int32_t>(0, rowStart);
     switch (in_.offsetDisplay) {
     case odHex:
-        return Latin("0x" + PadLeft('0', Hex(s), offsetChars_ - 3), separator);
+        return Latin("0x" + PadLeft('0', IntToHex(s), offsetChars_ - 3), separator);
     case odDec:
         return Latin(PadLeft(' ', std::to_string(s), offsetChars_ - 1), separator);
     case odOctal:
@@ -121,13 +114,13 @@ QString THexLayout::EmptyOffsetText(char separator) const {
 }
 
 int THexLayout::ColumnX(int col, int leftCol) const {
-    if (col < 2) return ColStart(col);
+    if (col < THexGeometry::kFixedCols) return ColStart(col);
     return FixedWidth() + ColStart(col) - ColStart(leftCol);
 }
 
 bool THexLayout::ColumnShown(int col, int leftCol) const {
     if (col < 0 || col >= ColCount() || widths_[size_t(col)] == 0) return false;
-    return col < 2 || col >= leftCol;
+    return geometry_.IsFixedColumn(col) || col >= leftCol;
 }
 
 int64_t THexLayout::RowY(int32_t row, int32_t topRow) const {
@@ -154,14 +147,15 @@ THexHit THexLayout::HitTest(QPoint point, int32_t topRow, int leftCol) const {
     if (x < 0) {
         hit.col = -1;
     } else if (x < FixedWidth()) {
-        hit.col = x < ColStart(1) ? 0 : 1;
+        hit.col = x < ColStart(THexGeometry::kMarkerColumn) ? THexGeometry::kOffsetColumn
+                                                            : THexGeometry::kMarkerColumn;
     } else {
         const int64_t ax = int64_t(x) - FixedWidth() + ColStart(leftCol);
         if (ax >= TotalWidth()) {
             hit.col = ColCount();
         } else {
             const auto it = std::upper_bound(starts_.begin(), starts_.end(), int(ax));
-            hit.col = std::max(2, int(it - starts_.begin()) - 1);
+            hit.col = std::max(THexGeometry::kFixedCols, int(it - starts_.begin()) - 1);
         }
     }
     return hit;
@@ -190,14 +184,15 @@ int THexLayout::FullyVisibleCols(int viewportWidth, int leftCol) const {
 }
 
 int THexLayout::MaxLeftCol(int viewportWidth) const {
+    const int first = THexGeometry::kFixedCols;
     int left = ColCount() - 1;
-    while (left > 2 && FixedWidth() + TotalWidth() - ColStart(left - 1) <= viewportWidth)
+    while (left > first && FixedWidth() + TotalWidth() - ColStart(left - 1) <= viewportWidth)
         --left;
-    return std::max(2, left);
+    return std::max(first, left);
 }
 
 int THexLayout::LeftColShowing(int col, int leftCol, int viewportWidth) const {
-    if (col < 2) return leftCol;
+    if (col < THexGeometry::kFixedCols) return leftCol;
     if (col < leftCol) return col;
     while (leftCol < col && LastVisibleCol(viewportWidth, leftCol) < col)
         ++leftCol;

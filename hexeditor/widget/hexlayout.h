@@ -3,10 +3,10 @@
 // the font's metrics and the display settings. No widgets: the screen, tests
 // and printing share it.
 //
-// Columns: 0 offset, 1 marker, 2 .. 2*BPL+1 hex field (two cells a byte),
-// 2*BPL+2 separator, 2*BPL+3 .. 3*BPL+2 character field. Columns 0 and 1 are
-// fixed at the left; the others scroll by whole columns (LeftCol is the first
+// The columns are THexGeometry's. The offset and marker columns are fixed at
+// the left; the others scroll by whole columns (LeftCol is the first
 // scrollable column shown). Rows scroll by whole rows (TopRow).
+#include "hexeditor/core/hexgeometry.h"
 #include "hexeditor/widget/hexdisplaytypes.h"
 
 #include <QPoint>
@@ -46,21 +46,24 @@ public:
     int CharWidth() const { return in_.charWidth; }
     int RowHeight() const { return in_.rowHeight; }
     int RowPitch() const { return in_.rowHeight + in_.gridLineWidth; }
+    const THexGeometry& Geometry() const { return geometry_; }
     int BytesPerLine() const { return in_.bytesPerLine; }
     int NibblesPerGroup() const { return in_.nibblesPerGroup; }
-    int ColCount() const { return 3 * in_.bytesPerLine + 3; }
-    int SeparatorColumn() const { return 2 * in_.bytesPerLine + 2; }
-    int FirstCharColumn() const { return 2 * in_.bytesPerLine + 3; }
+    int ColCount() const { return geometry_.ColCount(); }
+    int SeparatorColumn() const { return geometry_.SeparatorColumn(); }
+    int FirstCharColumn() const { return geometry_.FirstCharColumn(); }
     int OffsetChars() const { return offsetChars_; }
     TOffsetDisplayStyle OffsetDisplay() const { return in_.offsetDisplay; }
 
     int ColWidth(int col) const;
     // Left edge of a column with nothing scrolled (column 0 at 0).
     int ColStart(int col) const;
-    int FixedWidth() const { return ColStart(2); }
+    int FixedWidth() const { return ColStart(THexGeometry::kFixedCols); }
     int TotalWidth() const { return ColStart(ColCount()); }
     // Group of a hex cell within its row (0 = first BytesPerColumn bytes).
-    int GroupOfColumn(int col) const { return (col - 2) / in_.nibblesPerGroup; }
+    int GroupOfColumn(int col) const {
+        return (col - THexGeometry::kFirstHexColumn) / in_.nibblesPerGroup;
+    }
 
     // Characters in the offset column for the row that starts the last row.
     static int OffsetCharsFor(TOffsetDisplayStyle style, int32_t lastRowStart);
@@ -98,6 +101,7 @@ private:
     void Rebuild();
 
     THexLayoutInput in_;
+    THexGeometry geometry_;
     int offsetChars_ = 0;
     std::vector<int> widths_;
     std::vector<int> starts_; // ColCount() + 1 entries

@@ -1,7 +1,7 @@
 #include "hexeditor/widget/hexmouse.h"
 
-#include "hexeditor/widget/hexgrid.h"
 #include "hexeditor/core/hexmodel.h"
+#include "hexeditor/widget/hexgrid.h"
 
 #include <algorithm>
 
@@ -16,7 +16,9 @@ bool THexMouse::InCells(QPoint point, int& col, int32_t& row) const {
         point.y() >= size.height())
         return false;
     const THexHit hit = grid_.HitTest(point);
-    if (hit.col < 2 || hit.col >= model_.ColCount() || hit.row < 0 || hit.row >= model_.RowCount())
+    const THexGeometry& g = model_.Geometry();
+    if (hit.col < g.FirstHexColumn() || hit.col >= g.ColCount() || hit.row < 0 ||
+        hit.row >= model_.RowCount())
         return false;
     col = hit.col;
     row = hit.row;
@@ -26,6 +28,7 @@ bool THexMouse::InCells(QPoint point, int& col, int32_t& row) const {
 void THexMouse::Press(Qt::MouseButton button, QPoint point, bool doubleClick) {
     if (button != Qt::LeftButton) return;
     leftHeld_ = true;
+    model_.SetLeftButtonHeld(true);
     pointer_ = point;
     int col;
     int32_t row;
@@ -63,7 +66,7 @@ void THexMouse::Tick() {
     if (dx == 0 && dy == 0) return;
     if (dy != 0)
         grid_.SetTopRow(int32_t(std::clamp<int64_t>(int64_t(grid_.TopRow()) + dy, 0, INT32_MAX)));
-    if (dx != 0) grid_.SetLeftCol(std::max(2, grid_.LeftCol() + dx));
+    if (dx != 0) grid_.SetLeftCol(std::max(THexGeometry::kFixedCols, grid_.LeftCol() + dx));
     // The cell under the pointer, pulled into the part of the grid in view.
     const THexHit hit = grid_.HitTest(pointer_);
     const int64_t top = grid_.TopRow();
@@ -86,4 +89,5 @@ void THexMouse::Release(Qt::MouseButton button) {
     if (button != Qt::LeftButton) return;
     EndDrag();
     leftHeld_ = false;
+    model_.SetLeftButtonHeld(false);
 }

@@ -1,5 +1,6 @@
 #include "hexeditor/widget/hexrenderer.h"
 
+#include "base/hexcodec.h"
 #include "hexeditor/core/hexmodel.h"
 
 #include <QPolygon>
@@ -147,34 +148,33 @@ void THexRenderer::PaintMarker(QPainter& painter, const QRect& rect, int index,
     painter.restore();
 }
 
-void THexRenderer::PaintRow(QPainter& painter, THexModel& model, const THexLayout& layout,
+void THexRenderer::PaintRow(QPainter& painter, const THexModel& model, const THexLayout& layout,
                             const TColors& colors, const THexPaintOptions& o, int32_t row,
                             int firstCol, int lastCol) {
-    const int bpl = layout.BytesPerLine();
-    const int32_t rowStart = int32_t(int64_t(row) * bpl);
+    const THexGeometry& g = layout.Geometry();
+    const int32_t rowStart = int32_t(g.RowStart(row));
     const int32_t size = model.DataSize();
-    model.LoadDisplayWindow(rowStart);
+    window_.Load(model, rowStart);
 
-    PaintOffset(painter, layout.CellRect(0, row, o.topRow, o.leftCol),
+    PaintOffset(painter, layout.CellRect(THexGeometry::kOffsetColumn, row, o.topRow, o.leftCol),
                 layout.OffsetText(rowStart, o.offsetSeparator), colors.Offset());
     const int marker = model.MarkerOnRow(row);
     if (marker >= 0)
-        PaintMarker(painter, layout.CellRect(1, row, o.topRow, o.leftCol), marker, colors);
+        PaintMarker(painter, layout.CellRect(THexGeometry::kMarkerColumn, row, o.topRow, o.leftCol),
+                    marker, colors);
 
-    const int separator = layout.SeparatorColumn();
+    const int separator = g.SeparatorColumn();
     const int swap = model.SwapNibbles() ? 1 : 0;
-    static const char kDigits[] = "0123456789ABCDEF";
     for (int col = firstCol; col <= lastCol; ++col) {
         if (col == separator) continue;
         const bool hex = col < separator;
-        const int inRow = hex ? (col - 2) / 2 : col - layout.FirstCharColumn();
-        const int64_t p = int64_t(rowStart) + inRow;
+        const int64_t p = int64_t(rowStart) + g.ByteInRow(col);
         if (p >= size) continue; // past the data: blank
-        const uint8_t b = model.DisplayByte(int32_t(p));
+        const uint8_t b = window_.Byte(model, int32_t(p));
         uint8_t ch;
         if (hex) {
-            const bool high = (col - 2) % 2 == swap;
-            ch = uint8_t(kDigits[high ? b >> 4 : b & 15]);
+            const bool high = g.NibbleOfColumn(col) == swap;
+            ch = uint8_t(NibbleDigit(b, high));
         } else {
             ch = model.ByteToDisplayChar(b);
         }
@@ -188,7 +188,7 @@ void THexRenderer::PaintRow(QPainter& painter, THexModel& model, const THexLayou
 void THexRenderer::PaintEmpty(QPainter& painter, const THexLayout& layout, const TColors& colors,
                               const THexPaintOptions& o) {
     // One row: the offset text; every other cell is blank.
-    PaintOffset(painter, layout.CellRect(0, 0, o.topRow, o.leftCol),
+    PaintOffset(painter, layout.CellRect(THexGeometry::kOffsetColumn, 0, o.topRow, o.leftCol),
                 layout.EmptyOffsetText(o.offsetSeparator), colors.Offset());
 }
 
@@ -210,13 +210,13 @@ void THexRenderer::PaintGridLines(QPainter& painter, const THexLayout& layout,
         const int x = layout.ColumnX(col, o.leftCol) + layout.ColWidth(col);
         painter.fillRect(QRect(x, area.top(), gw, bottom - area.top()), line);
     };
-    vertical(0);
-    vertical(1);
+    vertical(THexGeometry::kOffsetColumn);
+    vertical(THexGeometry::kMarkerColumn);
     for (int c = firstCol; c <= lastCol; ++c)
         vertical(c);
 }
 
-void THexRenderer::PaintFocus(QPainter& painter, THexModel& model, const THexLayout& layout,
+void THexRenderer::PaintFocus(QPainter& painter, const THexModel& model, const THexLayout& layout,
                               const TColors& colors, const THexPaintOptions& o) {
     const THexCell caret = model.Caret();
     if (model.DataSize() > 0) {
@@ -249,7 +249,7 @@ void THexRenderer::PaintFocus(QPainter& painter, THexModel& model, const THexLay
     painter.restore();
 }
 
-void THexRenderer::Paint(QPainter& painter, THexModel& model, const THexLayout& layout,
+void THexRenderer::Paint(QPainter& painter, const THexModel& model, const THexLayout& layout,
                          const TColors& colors, const THexPaintOptions& o, const QRect& area) {
     palette_ = o.palette;
     background_ = colors.Background();
@@ -263,7 +263,7 @@ void THexRenderer::Paint(QPainter& painter, THexModel& model, const THexLayout& 
         std::min<int64_t>(rows - 1, int64_t(o.topRow) + std::max(0, area.bottom()) / pitch);
 
     // Scrollable columns that reach into the area.
-    int firstCol = std::max(2, o.leftCol);
+    int firstCol = std::max(THexGeometry::kFixedCols, o.leftCol);
     while (firstCol < layout.ColCount() &&
            layout.ColumnX(firstCol, o.leftCol) + layout.ColWidth(firstCol) <= area.left())
         ++firstCol;

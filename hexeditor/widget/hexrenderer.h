@@ -1,7 +1,10 @@
 #pragma once
 // Paints rows of the hex grid into any QPainter: the screen now, a printed or
-// saved image as well. Reads the bytes only through the document's display
-// window, so a screen costs the same at any offset of any size.
+// saved image as well. Reads a const document, its bytes only through the
+// renderer's own display window, so a screen costs the same at any offset of
+// any size.
+#include "hexeditor/core/displaywindow.h"
+#include "hexeditor/core/hexgeometry.h"
 #include "hexeditor/widget/hexglyphs.h"
 #include "hexeditor/widget/hexlayout.h"
 #include "hexeditor/widget/tcolors.h"
@@ -27,7 +30,7 @@ THexCellColors CellColors(const TColors& colors, TColor fontColor, bool hexCell,
 
 struct THexPaintOptions {
     int32_t topRow = 0;
-    int leftCol = 2;
+    int leftCol = THexGeometry::kFixedCols;
     bool focused = false;     // twin frame, focus mark and caret are drawn
     bool caretVisible = true; // the blink phase
     TCaretStyle caretStyle = csFull;
@@ -44,8 +47,12 @@ public:
     const QFont& Font() const { return glyphs_.Font(); }
 
     // Paints everything of the grid that lies inside area (viewport coordinates).
-    void Paint(QPainter& painter, THexModel& model, const THexLayout& layout, const TColors& colors,
-               const THexPaintOptions& options, const QRect& area);
+    void Paint(QPainter& painter, const THexModel& model, const THexLayout& layout,
+               const TColors& colors, const THexPaintOptions& options, const QRect& area);
+
+    // The bytes painting reads from.
+    THexDisplayWindow& Window() { return window_; }
+    const THexDisplayWindow& Window() const { return window_; }
 
     // "Arial" at three quarters of the font's size, halves to even.
     static QFont MarkerFont(const QFont& font);
@@ -69,7 +76,7 @@ private:
     void Cell(QPainter& painter, const TCell& cell);
     void Glyph(QPainter& painter, const QRect& rect, uint8_t ch, qreal x, TColor color);
     void Flush(QPainter& painter);
-    void PaintRow(QPainter& painter, THexModel& model, const THexLayout& layout,
+    void PaintRow(QPainter& painter, const THexModel& model, const THexLayout& layout,
                   const TColors& colors, const THexPaintOptions& o, int32_t row, int firstCol,
                   int lastCol);
     void PaintEmpty(QPainter& painter, const THexLayout& layout, const TColors& colors,
@@ -79,7 +86,7 @@ private:
     void PaintGridLines(QPainter& painter, const THexLayout& layout, const THexPaintOptions& o,
                         int32_t firstRow, int32_t lastRow, int firstCol, int lastCol,
                         const QRect& area);
-    void PaintFocus(QPainter& painter, THexModel& model, const THexLayout& layout,
+    void PaintFocus(QPainter& painter, const THexModel& model, const THexLayout& layout,
                     const TColors& colors, const THexPaintOptions& o);
     QColor Resolve(TColor c) const { return ResolveColor(c, palette_); }
 
@@ -88,4 +95,5 @@ private:
     QPalette palette_;
     TColor background_ = clWindow;
     std::vector<TBatch> batches_;
+    THexDisplayWindow window_;
 };

@@ -2,12 +2,12 @@
 // keys, typing and the mouse live in their own files.
 #include "hexeditor/widget/thexeditor.h"
 
+#include "hexeditor/core/hextyping.h"
 #include "hexeditor/widget/hexgrid.h"
 #include "hexeditor/widget/hexkeyboard.h"
 #include "hexeditor/widget/hexlayout.h"
 #include "hexeditor/widget/hexmouse.h"
 #include "hexeditor/widget/hexrenderer.h"
-#include "hexeditor/widget/hextyping.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -50,9 +50,6 @@ struct THexEditor::Impl final : IHexView, IHexGrid {
     int suspended = 0;
     int busy = 0;
     int wheelRemainder = 0;
-    // Modifiers of the input event being handled, for the caret rules.
-    bool inEvent = false;
-    Qt::KeyboardModifiers eventModifiers;
 
     QScrollBar* VBar() const { return q.verticalScrollBar(); }
     QScrollBar* HBar() const { return q.horizontalScrollBar(); }
@@ -62,23 +59,19 @@ struct THexEditor::Impl final : IHexView, IHexGrid {
     void UpdateScrollBars();
     void RestartBlink();
 
-    // Input event modifiers stay readable for the caret rules while an event is handled.
+    // The caret rules see whether Shift is held in the input event being handled.
     class TEventScope {
     public:
-        TEventScope(Impl& w, Qt::KeyboardModifiers modifiers)
-            : w_(w), wasIn_(w.inEvent), was_(w.eventModifiers) {
-            w_.inEvent = true;
-            w_.eventModifiers = modifiers;
+        TEventScope(Impl& w, Qt::KeyboardModifiers modifiers) : model_(w.q), was_(w.q.ShiftHeld()) {
+            model_.SetShiftHeld(modifiers & Qt::ShiftModifier);
         }
-        ~TEventScope() {
-            w_.inEvent = wasIn_;
-            w_.eventModifiers = was_;
-        }
+        ~TEventScope() { model_.SetShiftHeld(was_); }
+        TEventScope(const TEventScope&) = delete;
+        TEventScope& operator=(const TEventScope&) = delete;
 
     private:
-        Impl& w_;
-        bool wasIn_;
-        Qt::KeyboardModifiers was_;
+        THexModel& model_;
+        bool was_;
     };
 
     // ---- IHexView ------------------------------------------------------------------
@@ -116,12 +109,6 @@ struct THexEditor::Impl final : IHexView, IHexGrid {
         --busy;
         QGuiApplication::restoreOverrideCursor();
     }
-    bool ShiftHeld() const override {
-        const Qt::KeyboardModifiers m =
-            inEvent ? eventModifiers : QGuiApplication::keyboardModifiers();
-        return m & Qt::ShiftModifier;
-    }
-    bool LeftButtonHeld() const override { return mouse.LeftHeld(); }
     void SuspendUpdates(bool suspend) override {
         if (suspend) {
             if (suspended++ == 0) View()->setUpdatesEnabled(false);
@@ -136,9 +123,10 @@ struct THexEditor::Impl final : IHexView, IHexGrid {
     void SetTopRow(int32_t row) override {
         VBar()->setValue(std::clamp(row, 0, VBar()->maximum()));
     }
-    int LeftCol() const override { return 2 + HBar()->value(); }
+    // The horizontal scroll bar counts scrollable columns from the first.
+    int LeftCol() const override { return THexGeometry::kFixedCols + HBar()->value(); }
     void SetLeftCol(int col) override {
-        HBar()->setValue(std::clamp(col - 2, 0, HBar()->maximum()));
+        HBar()->setValue(std::clamp(col - THexGeometry::kFixedCols, 0, HBar()->maximum()));
     }
     int VisibleRows() const override { return layout.FullyVisibleRows(View()->height()); }
     int VisibleCols() const override { return layout.FullyVisibleCols(View()->width(), LeftCol()); }
@@ -178,7 +166,7 @@ void THexEditor::Impl::UpdateScrollBars() {
     VBar()->setPageStep(n);
     VBar()->setSingleStep(1);
     const int maxLeft = layout.MaxLeftCol(View()->width());
-    HBar()->setRange(0, maxLeft - 2);
+    HBar()->setRange(0, maxLeft - THexGeometry::kFixedCols);
     HBar()->setPageStep(std::max(1, VisibleCols()));
     HBar()->setSingleStep(1);
 }
@@ -369,6 +357,15 @@ void THexEditor::SetLeftCol(int col) {
 }
 int THexEditor::VisibleRowCount() const {
     return w->VisibleRows();
+}
+int32_t THexEditor::DisplayWindowStart() const {
+    return w->renderer.Window().Start(*this);
+}
+uint8_t THexEditor::DisplayByte(int32_t position) const {
+    return w->renderer.Window().Byte(*this, position);
+}
+void THexEditor::DropDisplayWindow() {
+    w->renderer.Window().Drop();
 }
 QRect THexEditor::CellRect(int col, int32_t row) const {
     return w->layout.CellRect(col, row, TopRow(), LeftCol());

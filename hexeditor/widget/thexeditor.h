@@ -1,8 +1,8 @@
 #pragma once
 // The hex grid control: draws the document of its THexModel base as offset,
 // marker, hex and character columns, and edits it from keys and the mouse.
-#include "hexeditor/widget/hexdisplaytypes.h"
 #include "hexeditor/core/hexmodel.h"
+#include "hexeditor/widget/hexdisplaytypes.h"
 #include "hexeditor/widget/tcolors.h"
 
 #include <QAbstractScrollArea>
@@ -53,6 +53,11 @@ public:
     int LeftCol() const;
     void SetLeftCol(int col);
     int VisibleRowCount() const;
+    // The display window painting reads from: its first byte (-1 when it holds
+    // nothing current), a byte through it, and dropping it (the next paint reloads).
+    int32_t DisplayWindowStart() const;
+    uint8_t DisplayByte(int32_t position) const;
+    void DropDisplayWindow();
     // A cell's rectangle in the viewport; null when it is out of view.
     QRect CellRect(int col, int32_t row) const;
 

@@ -1,6 +1,5 @@
 #pragma once
-// A view for engine tests: records what the engine asks of it, and lets a
-// test hold Shift or the left mouse button.
+// A view for engine tests: records what the engine asks of it.
 #include "hexeditor/core/hexmodel.h"
 #include "tests/common/testenv.h"
 
@@ -20,8 +19,6 @@ public:
     int busyDepth = 0;
     int suspendDepth = 0;
     int suspends = 0;
-    bool shift = false;
-    bool leftButton = false;
 
     void InvalidateCell(int col, int32_t row) override { cells.emplace_back(col, row); }
     void InvalidateRows(int32_t first, int32_t last) override { rows.emplace_back(first, last); }
@@ -36,8 +33,6 @@ public:
         ++busyEnds;
         --busyDepth;
     }
-    bool ShiftHeld() const override { return shift; }
-    bool LeftButtonHeld() const override { return leftButton; }
     void SuspendUpdates(bool suspend) override {
         suspendDepth += suspend ? 1 : -1;
         if (suspend) ++suspends;

@@ -1,4 +1,5 @@
 // Caret, selection and markers: geometry, cell acceptance, extension, Seek.
+#include "hexeditor/core/displaywindow.h"
 #include "tests/hexeditor/core/recordingview.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,9 @@ using hextest::Load;
 
 namespace {
 
-constexpr int kSep = 2 * 16 + 2;   // separator column with 16 bytes a line
-constexpr int kChar0 = 2 * 16 + 3; // first character column
+constexpr THexGeometry kGeo(16);               // 16 bytes a line
+constexpr int kSep = kGeo.SeparatorColumn();   // separator column
+constexpr int kChar0 = kGeo.FirstCharColumn(); // first character column
 
 class Caret : public ::testing::Test {
 protected:
@@ -107,7 +109,7 @@ TEST_F(Caret, TheSeparatorColumnIsRefused) {
 
 TEST_F(Caret, TheSeparatorWithTheLeftButtonLandsOnTheRowsLastByte) {
     LoadCount(40);
-    view.leftButton = true;
+    m.SetLeftButtonHeld(true);
     m.MoveCaret(kSep, 1);
     EXPECT_EQ(m.Caret(), (THexCell{kSep - 1, 1}));
     EXPECT_EQ(m.CaretPosition(), 31);
@@ -121,7 +123,7 @@ TEST_F(Caret, ACellPastTheLastByteLandsOnTheLastByteInTheCaretsField) {
     EXPECT_TRUE(m.CaretInCharField());
     m.MoveCaret(20, 0);
     m.MoveCaret(kChar0 + 12, 1); // asks for the char field, but the caret is in hex
-    EXPECT_EQ(m.Caret(), (THexCell{2 + 2 * 3, 1}));
+    EXPECT_EQ(m.Caret(), (kGeo.PositionToCell(16 + 3, false)));
 }
 
 TEST_F(Caret, AMoveTellsTheViewAndRepaintsTheTwins) {
@@ -145,12 +147,12 @@ TEST_F(Caret, AMoveWithoutShiftOrButtonClearsTheSelection) {
 TEST_F(Caret, AMoveWithShiftWhileSelectingExtends) {
     LoadCount(20);
     m.SetSelStart(2);
-    view.shift = true;
+    m.SetShiftHeld(true);
     m.SetSelecting(true);
-    m.MoveCaret(2 + 2 * 5, 0);
+    m.MoveCaret(kGeo.HexCell(5, 0));
     EXPECT_EQ(m.SelLow(), 2);
     EXPECT_EQ(m.SelHigh(), 5);
-    m.MoveCaret(2 + 2 * 7, 0);
+    m.MoveCaret(kGeo.HexCell(7, 0));
     EXPECT_EQ(m.SelHigh(), 7);
     m.MoveCaret(2, 0);
     EXPECT_EQ(m.SelLow(), 0);
@@ -407,25 +409,27 @@ TEST_F(Caret, DisplayWindowCentresAroundTheRowAndReloadsOnlyWhenNeeded) {
     for (int i = 0; i < data.size(); ++i)
         data[i] = char(i % 251);
     Load(m, data);
-    m.LoadDisplayWindow(100000);
-    EXPECT_EQ(m.DisplayWindowStart(), 100000 - 32768);
-    m.LoadDisplayWindow(100000 + 16);
-    EXPECT_EQ(m.DisplayWindowStart(), 100000 - 32768);
-    EXPECT_EQ(m.DisplayByte(120000), uint8_t(120000 % 251));
-    m.LoadDisplayWindow(0);
-    EXPECT_EQ(m.DisplayWindowStart(), 0);
-    m.LoadDisplayWindow(199990);
-    EXPECT_EQ(m.DisplayByte(199999), uint8_t(199999 % 251));
-    m.DropDisplayWindow();
-    EXPECT_EQ(m.DisplayWindowStart(), -1);
+    THexDisplayWindow window;
+    window.Load(m, 100000);
+    EXPECT_EQ(window.Start(m), 100000 - 32768);
+    window.Load(m, 100000 + 16);
+    EXPECT_EQ(window.Start(m), 100000 - 32768);
+    EXPECT_EQ(window.Byte(m, 120000), uint8_t(120000 % 251));
+    window.Load(m, 0);
+    EXPECT_EQ(window.Start(m), 0);
+    window.Load(m, 199990);
+    EXPECT_EQ(window.Byte(m, 199999), uint8_t(199999 % 251));
+    window.Drop();
+    EXPECT_EQ(window.Start(m), -1);
 }
 
 TEST_F(Caret, SizeChangesDropTheDisplayWindow) {
     LoadCount(100);
-    m.LoadDisplayWindow(0);
+    THexDisplayWindow window;
+    window.Load(m, 0);
     const uint8_t b[] = {1};
     m.AppendBuffer(b, 1);
-    EXPECT_EQ(m.DisplayWindowStart(), -1);
+    EXPECT_EQ(window.Start(m), -1);
 }
 
 } // namespace

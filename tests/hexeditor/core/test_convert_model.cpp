@@ -1,6 +1,7 @@
 // Converting a range of the document between character sets: the bytes, the
 // refusals, undo and the marks.
 #include "hexeditor/core/charsets.h"
+#include "hexeditor/core/displaywindow.h"
 #include "tests/hexeditor/core/test_find_support.h"
 
 #include <vector>
@@ -147,11 +148,12 @@ TEST_F(ConvertTest, BusyCursorAndRepaint) {
 
 TEST_F(ConvertTest, ShowsTheConvertedBytes) {
     Load("HELLO");
-    model.LoadDisplayWindow(0);
-    ASSERT_EQ(model.DisplayByte(0), 'H');
+    THexDisplayWindow window;
+    window.Load(model, 0);
+    ASSERT_EQ(window.Byte(model, 0), 'H');
     ConvertAll(ttAnsi, ttEBCDIC);
-    model.LoadDisplayWindow(0);
-    EXPECT_EQ(model.DisplayByte(0), 0xC8);
+    window.Load(model, 0);
+    EXPECT_EQ(window.Byte(model, 0), 0xC8);
 }
 
 TEST_F(ConvertTest, LargeRangeMatchesConvertingInMemoryAndUndoes) {

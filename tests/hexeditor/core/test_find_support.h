@@ -23,8 +23,6 @@ public:
     void CaretMoved(int, int32_t) override {}
     void BeginBusy() override { ++busyBegins; }
     void EndBusy() override { ++busyEnds; }
-    bool ShiftHeld() const override { return false; }
-    bool LeftButtonHeld() const override { return false; }
 };
 
 inline QByteArray Bytes(std::initializer_list<int> values) {

@@ -1,4 +1,5 @@
 // The document's lifecycle: construction, the working file, new and load.
+#include "hexeditor/core/displaywindow.h"
 #include "tests/hexeditor/core/recordingview.h"
 
 #include <QDir>
@@ -63,7 +64,7 @@ TEST_F(Document, ANewDocumentHasTheDefaults) {
     EXPECT_EQ(fresh.SelAnchor(), -1);
     EXPECT_EQ(fresh.SelLow(), -1);
     EXPECT_EQ(fresh.SelHigh(), -1);
-    EXPECT_EQ(fresh.DisplayWindowStart(), -1);
+    EXPECT_EQ(THexDisplayWindow().Start(fresh), -1);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(fresh.GetMarker(i), 0);
 }

@@ -1,5 +1,6 @@
 // Edits of the hex document: bytes, size, changed marks, selection and the
 // NoSizeChange rule.
+#include "hexeditor/core/displaywindow.h"
 #include "tests/hexeditor/core/recordingview.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ TEST_F(ModelEdits, ChangeByteWritesMarksAndRepaintsTheBytesCells) {
     EXPECT_TRUE(m.Modified());
     EXPECT_TRUE(view.CellInvalidated(4, 0));
     EXPECT_TRUE(view.CellInvalidated(5, 0));
-    EXPECT_TRUE(view.CellInvalidated(2 * 16 + 3 + 1, 0));
+    EXPECT_TRUE(view.CellInvalidated(m.Geometry().PositionToCell(1, true).col, 0));
 }
 
 TEST_F(ModelEdits, ChangeByteWithEqualValuesDoesNothing) {
@@ -38,10 +39,11 @@ TEST_F(ModelEdits, ChangeByteWithEqualValuesDoesNothing) {
 
 TEST_F(ModelEdits, ChangeByteUpdatesTheDisplayWindow) {
     Load(m, QByteArray(100000, 'a'));
-    m.LoadDisplayWindow(70000);
-    ASSERT_NE(m.DisplayWindowStart(), -1);
+    THexDisplayWindow window;
+    window.Load(m, 70000);
+    ASSERT_NE(window.Start(m), -1);
     m.ChangeByte(70001, 'a', 'z');
-    EXPECT_EQ(m.DisplayByte(70001), 'z');
+    EXPECT_EQ(window.Byte(m, 70001), 'z');
 }
 
 TEST_F(ModelEdits, ChangeByteSetsNoMarkInInsertMode) {
@@ -100,7 +102,7 @@ TEST_F(ModelEdits, InsertBufferOutsideTheDataIsRefusedSilently) {
 
 TEST_F(ModelEdits, AppendBufferMovesTheCaretToTheFirstNewByteInItsFieldAndSelects) {
     Load(m, Bytes({1, 2, 3}));
-    m.MoveCaret(2 * 16 + 3, 0); // character field, byte 0
+    m.MoveCaret(m.Geometry().PositionToCell(0, true)); // character field, byte 0
     const uint8_t b[] = {4, 5};
     m.AppendBuffer(b, 2);
     EXPECT_EQ(Data(m), Bytes({1, 2, 3, 4, 5}));
@@ -143,7 +145,7 @@ TEST_F(ModelEdits, DeleteSelectionWithoutSelectionRemovesTheCaretByte) {
 
 TEST_F(ModelEdits, DeletingTheLastByteMovesTheCaretToTheNewLastByte) {
     Load(m, Bytes({0, 1, 2}));
-    m.MoveCaret(2 * 16 + 3 + 2, 0); // character cell of byte 2
+    m.MoveCaret(m.Geometry().PositionToCell(2, true)); // character cell of byte 2
     m.DeleteSelection();
     EXPECT_EQ(m.CaretPosition(), 1);
     EXPECT_TRUE(m.CaretInCharField());
@@ -151,7 +153,7 @@ TEST_F(ModelEdits, DeletingTheLastByteMovesTheCaretToTheNewLastByte) {
 
 TEST_F(ModelEdits, DeletingAllBytesLeavesTheCaretOnTheFirstHexCell) {
     Load(m, Bytes({0, 1, 2}));
-    m.MoveCaret(2 * 16 + 3 + 2, 0);
+    m.MoveCaret(m.Geometry().PositionToCell(2, true));
     m.SetSelEnd(0);
     m.DeleteSelection();
     EXPECT_EQ(m.DataSize(), 0);
@@ -171,7 +173,8 @@ TEST_F(ModelEdits, DeleteSelectionForgetsMarksFromTheStartEvenWhenRefused) {
 
 TEST_F(ModelEdits, DeleteRangeMovesTheTailAndPlacesTheCaret) {
     Load(m, QByteArray("abcdefghijklmnopqrstuvwxyz"));
-    m.DeleteRange(2, 20, THexCell{2 + 2 * 5, 1}); // byte 21 would be past the new end
+    m.DeleteRange(2, 20,
+                  m.Geometry().PositionToCell(16 + 5, false)); // byte 21 would be past the new end
     EXPECT_EQ(Data(m), QByteArray("abuvwxyz"));
     EXPECT_EQ(m.CaretPosition(), 7);
 }

@@ -1,6 +1,6 @@
 // The undo journal: record layout, the 100-record limit, and each kind's revert.
-#include "tests/hexeditor/core/recordingview.h"
 #include "hexeditor/core/workfile.h"
+#include "tests/hexeditor/core/recordingview.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ TEST_F(UndoJournal, BytesRemovedRecordHoldsTheRemovedBytesAndSelection) {
 
 TEST_F(UndoJournal, InsertBufferRecordIsThirtyEightBytesFromTheCharField) {
     Load(m, Bytes({0, 1}));
-    m.MoveCaret(2 * 16 + 3 + 1, 0);
+    m.MoveCaret(m.Geometry().PositionToCell(1, true));
     const uint8_t b[] = {7, 7, 7};
     m.InsertBuffer(b, 3, 0);
     EXPECT_EQ(m.UndoJournalBytes().toHex(),
@@ -215,7 +215,7 @@ TEST_F(UndoJournal, UndoByteChangedKeepsAnEarlierMark) {
 
 TEST_F(UndoJournal, UndoBytesRemovedPutsThemBackWithTheSelection) {
     Load(m, Bytes({0, 1, 2, 3, 4}));
-    m.MoveCaret(2 * 16 + 3 + 3, 0);
+    m.MoveCaret(m.Geometry().PositionToCell(3, true));
     m.SetSelEnd(1);
     m.DeleteSelection();
     ASSERT_EQ(Data(m), Bytes({0, 4}));

@@ -1,7 +1,7 @@
 #pragma once
 // A real grid widget under the offscreen platform, loaded with given bytes.
-#include "tests/common/testenv.h"
 #include "hexeditor/widget/thexeditor.h"
+#include "tests/common/testenv.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -47,8 +47,7 @@ protected:
     }
     // Caret on a byte's first hex cell, its second hex cell or its character cell.
     void CaretToHex(int32_t p, bool second = false) {
-        const THexCell c = editor->PositionToCell(p, false);
-        editor->MoveCaret(c.col + (second ? 1 : 0), c.row);
+        editor->MoveCaret(editor->Geometry().HexCell(p, second ? 1 : 0));
     }
     void CaretToChar(int32_t p) {
         const THexCell c = editor->PositionToCell(p, true);

@@ -1,4 +1,4 @@
-#include "hexeditor/widget/hexnavigation.h"
+#include "hexeditor/core/hexnavigation.h"
 
 #include "hexeditor/core/hexmodel.h"
 
@@ -11,11 +11,10 @@ void Left(THexModel& m) {
     if (m.CaretInCharField()) {
         const THexCell c = m.PositionToCell(std::max(p - 1, 0), true);
         m.MoveCaret(c.col, c.row);
-    } else if ((m.Col() - 2) % 2 == 1) {
+    } else if (m.Geometry().NibbleOfColumn(m.Col()) == 1) {
         m.MoveCaret(m.Col() - 1, m.Row());
     } else if (p > 0) {
-        const THexCell c = m.PositionToCell(p - 1, false);
-        m.MoveCaret(c.col + 1, c.row);
+        m.MoveCaret(m.Geometry().HexCell(p - 1, 1));
     }
 }
 
@@ -24,7 +23,7 @@ void Right(THexModel& m) {
     if (m.CaretInCharField()) {
         const THexCell c = m.PositionToCell(std::min(p + 1, m.DataSize() - 1), true);
         m.MoveCaret(c.col, c.row);
-    } else if ((m.Col() - 2) % 2 == 0) {
+    } else if (m.Geometry().NibbleOfColumn(m.Col()) == 0) {
         m.MoveCaret(m.Col() + 1, m.Row());
     } else if (int64_t(p) + 1 < m.DataSize()) {
         const THexCell c = m.PositionToCell(p + 1, false);
@@ -33,13 +32,14 @@ void Right(THexModel& m) {
 }
 
 void Home(THexModel& m, bool firstRow) {
-    const int col = m.CaretInCharField() ? 2 * m.BytesPerLine() + 3 : 2;
+    const THexGeometry& g = m.Geometry();
+    const int col = m.CaretInCharField() ? g.FirstCharColumn() : g.FirstHexColumn();
     m.MoveCaret(col, firstRow ? 0 : m.Row());
 }
 
 void End(THexModel& m, bool lastRow) {
     int64_t q = int64_t(m.DataSize()) - 1;
-    if (!lastRow) q = std::min<int64_t>((int64_t(m.Row()) + 1) * m.BytesPerLine() - 1, q);
+    if (!lastRow) q = std::min<int64_t>(m.Geometry().RowStart(m.Row() + 1) - 1, q);
     const THexCell c = m.PositionToCell(int32_t(q), m.CaretInCharField());
     m.MoveCaret(c.col, c.row);
 }

@@ -1,11 +1,10 @@
-#include "hexeditor/widget/hextyping.h"
+#include "hexeditor/core/hextyping.h"
 
-#include "hexeditor/core/charsets.h"
 #include "base/cp1250.h"
+#include "base/hexcodec.h"
+#include "hexeditor/core/charsets.h"
 #include "hexeditor/core/hexmodel.h"
-#include "hexeditor/widget/hexnavigation.h"
-
-#include <cstring>
+#include "hexeditor/core/hexnavigation.h"
 
 namespace hextype {
 
@@ -37,11 +36,8 @@ bool TypeInCharField(THexModel& m, char32_t c, bool& altReleased) {
 bool TypeInHexField(THexModel& m, char32_t c) {
     const int32_t p = m.CaretPosition();
     if (p >= m.DataSize() && !m.InsertMode()) return false;
-    static const char kDigits[] = "0123456789abcdef0123456789ABCDEF";
-    if (c == 0 || c > 0x7F) return false;
-    const char* hit = std::strchr(kDigits, int(c));
-    if (!hit) return false;
-    const int d = int(hit - kDigits) % 16;
+    const int d = HexDigitValue(c);
+    if (d < 0) return false;
     const bool insert = m.InsertMode();
     if (!insert) m.ClearSelection(true);
     const int first = m.PositionToCell(p, false).col;
