@@ -1,5 +1,7 @@
 #include "dialogs/finddialogs.h"
 
+#include "base/cp1250.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,8 +11,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
+// The editor's text holds only characters of its code page: a text with any
+// other could never be found, nor be inserted as it shows.
+class TCodePageValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (QChar c : input)
+            if (cp1250::FromUnicode(c.unicode()) < 0 || c == QLatin1Char('\0')) return Invalid;
+        return Acceptable;
+    }
+};
+
 QPushButton* NewButton(const QString& caption, const char* name, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -26,6 +41,7 @@ TFindDialogBase::TFindDialogBase(QWidget* parent)
     setModal(false);
     EdycjaZnajdz = new QLineEdit(this);
     EdycjaZnajdz->setObjectName(QStringLiteral("EdycjaZnajdz"));
+    EdycjaZnajdz->setValidator(new TCodePageValidator(EdycjaZnajdz));
     Wyrazy1 = new QCheckBox(QStringLiteral("Tylko całe wy&razy"), this);
     Wyrazy1->setObjectName(QStringLiteral("Wyrazy1"));
     Wielkosc1 = new QCheckBox(QStringLiteral("Uwzględniaj wielkość &liter"), this);
@@ -122,6 +138,7 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : TFindDialogBase(parent) {
     findLabel->setBuddy(EdycjaZnajdz);
     EdycjaZamien = new QLineEdit(this);
     EdycjaZamien->setObjectName(QStringLiteral("EdycjaZamien"));
+    EdycjaZamien->setValidator(new TCodePageValidator(EdycjaZamien));
     auto* replaceLabel = new QLabel(QStringLiteral("Zamień n&a:"), this);
     replaceLabel->setBuddy(EdycjaZamien);
     PrzycZam1 = NewButton(QStringLiteral("Za&mień"), "PrzycZam1", this);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -88,4 +89,26 @@ TEST(ReplaceDialog, TabGoesFromTheFindTextToTheReplaceText) {
     QTest::keyClicks(QApplication::focusWidget(), "pies");
     EXPECT_EQ(d.FindText(), "kot");
     EXPECT_EQ(d.ReplaceText(), "pies");
+}
+
+namespace {
+// Types any characters, also those QTest has no key for.
+void TypeText(QWidget* w, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+    }
+}
+} // namespace
+
+TEST(ReplaceDialog, TakesOnlyCharactersOfTheCodePage) {
+    TReplaceDialog d;
+    d.Execute();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    TypeText(d.EdycjaZamien, QString::fromUtf8("żółw €"));
+    EXPECT_EQ(d.ReplaceText(), QString::fromUtf8("żółw €"));
+    TypeText(d.EdycjaZamien, QString::fromUtf8("ж"));
+    EXPECT_EQ(d.ReplaceText(), QString::fromUtf8("żółw €")); // refused
+    TypeText(d.EdycjaZnajdz, QString::fromUtf8("ąж"));
+    EXPECT_EQ(d.FindText(), QString::fromUtf8("ą"));
 }
