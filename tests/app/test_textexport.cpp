@@ -125,7 +125,7 @@ TEST_F(TextExport, CancelledExportWritesNothing) {
 
 TEST_F(TextExport, FailedExportSaysSoAndLeavesTheOldFile) {
     StartModified(QStringLiteral("x"));
-    dialogs.Accept(testenv::ScratchPath("no-such-folder") + "/out.rtf");
+    dialogs.Accept(kNoRegularFile);
     main->EksportdoRTF2->trigger();
     EXPECT_EQ(Messages(), QStringList({kExportFailed}));
     ExpectDocumentStateUnchanged();
