@@ -43,9 +43,12 @@ class QSystemTrayIcon;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class TFindDialog;
 class TGradient;
 class THexEditor;
 class THexToCanvas;
+class TKalkulator;
+class TReplaceDialog;
 class TMenuEnabling;
 class TStatusPanels;
 class TTextControl;
@@ -205,6 +208,14 @@ public:
     void Zmianad1Click();
     void Zmienamaeznaki1Click();
     void Zmianam1Click();
+    void ZnajDial1Find();
+    void ZamDial1Find();
+    void ZamDial1Replace();
+    // Created at their first use; they live as long as the window.
+    TFindDialog* ZnajDial1 = nullptr;
+    TReplaceDialog* ZamDial1 = nullptr;
+    TKalkulator* Kalkul1 = nullptr;
+    void CreateEdycjaDialogs();
 
     // ---- "&Funkcje" and "©", both menu bars (mein_spelling, mein_recode, mein_settings,
     //      mein_windowmodes) -------------------------------------------------------------

@@ -302,6 +302,38 @@ void TTextControl::SetSelText(const QString& text) {
     edit_->setTextCursor(c);
 }
 
+void TTextControl::ReplaceRanges(const std::vector<TReplacement>& replacements) {
+    if (replacements.empty()) return;
+    QTextCursor c(edit_->document());
+    c.beginEditBlock();
+    // From the last to the first, so the indexes before each stretch stay valid;
+    // the caret's cursor moves along with the edits in front of it. The block of
+    // each start is found by walking back from the block of the one before, so
+    // many small edits cost no search each.
+    QTextCursor caret;
+    QTextBlock block = BlockOfIndex(replacements.back().index);
+    int number = block.blockNumber();
+    int first = block.position() + number; // index of the block's first character
+    for (auto r = replacements.rbegin(); r != replacements.rend(); ++r) {
+        while (r->index < first && block.previous().isValid()) {
+            block = block.previous();
+            --number;
+            first -= block.length() - 1 + 2;
+        }
+        const int textLength = block.length() - 1;
+        const int position = first - number + qMin(r->index - first, textLength);
+        c.setPosition(position);
+        const int end = r->index + r->length;
+        c.setPosition(end - first <= textLength ? first - number + (end - first) : ToPosition(end),
+                      QTextCursor::KeepAnchor);
+        c.insertText(r->text);
+        if (caret.isNull()) caret = c;
+    }
+    c.endEditBlock();
+    caret.clearSelection();
+    edit_->setTextCursor(caret);
+}
+
 void TTextControl::SelectAll() {
     edit_->selectAll();
 }

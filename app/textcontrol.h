@@ -17,6 +17,7 @@
 #include <QString>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 class QPlainTextEdit;
 class QTextBlock;
@@ -63,6 +64,17 @@ public:
     void SetSelLength(int length); // from SelStart on, the caret at its end
     QString SelText() const;
     void SetSelText(const QString& text); // replaces the selection; the caret after it
+
+    // One stretch of the text and what replaces it (index and length by the index rule).
+    struct TReplacement {
+        int index = 0;
+        int length = 0;
+        QString text;
+    };
+    // Replaces each stretch (ascending, not overlapping) in one editing step that
+    // one Undo takes back; the caret ends after the last new text. Lines that
+    // a stretch does not cross keep their own break style.
+    void ReplaceRanges(const std::vector<TReplacement>& replacements);
 
     int LineFromChar(int index) const;
     int LineIndex(int line) const; // -1 for a line that does not exist

@@ -331,3 +331,13 @@ TEST_F(Settings, DamagedValuesNeverStopTheProgram) {
     EXPECT_TRUE(Ini().startsWith("\x01\x02[Pozycje\nFlags=\nShowCmd=abc\n"));
     EXPECT_TRUE(Ini().contains("\xFF\xFE=\xC0\n\n[Pozycje]\nFlags=0\nShowCmd=1\n"));
 }
+
+TEST_F(Settings, ShowCmdTwoShowsTheWindowThenMinimisesIt) {
+    StartWith("[Pozycje]\nShowCmd=2\n");
+    for (int i = 0; i < 20 && !main->isMinimized(); ++i)
+        QTest::qWait(10);
+    EXPECT_TRUE(main->isMinimized());
+    EXPECT_TRUE(main->isVisible());
+    Finish();
+    EXPECT_TRUE(Ini().contains("\nShowCmd=2\n"));
+}

@@ -197,3 +197,12 @@ TEST(SettingsStore, RestoredDefaultsChangeOnlyBackgroundsAndFonts) {
     EXPECT_EQ(rest, p);
     EXPECT_EQ(HeightOfSize(12, 120), -20);
 }
+
+TEST(SettingsStore, BlanksKeptOnlyByQuotesAreLostAtTheNextSave) {
+    TProperties p = FactoryProperties();
+    ReadProperties(Section("HexEditor1_FontName=\"courier new\t\t\"\n"), p);
+    EXPECT_EQ(p.HexFont.Name, "courier new\t\t");
+    TIniDocument doc;
+    WriteSection(doc, TPlacement{}, p, QSize(1, 1), false);
+    EXPECT_TRUE(doc.Serialize().contains("\nHexEditor1_FontName=courier new\n"));
+}
