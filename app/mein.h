@@ -25,6 +25,7 @@
 //   mein_hexedit.cpp    hex "&Edycja" commands and the conversion
 //   mein_hexprint.cpp   hex printing
 #include "appcore/settingsstore.h"
+#include "appcore/textsearch.h"
 #include "dialogs/filedialog.h"
 #include "dialogs/mainimages.h"
 
@@ -228,6 +229,9 @@ public:
     void PrzekodujnaISO1Click();
     void PrzekodujnaWindows1Click();
     void oprogramie1Click();
+    // The fixed search options of the spelling check and of the recoding.
+    const TFindOptions PisowK1 = frDown | frReplaceAll | frWholeWord;
+    const TFindOptions KodoOpcje1 = frDown | frMatchCase | frReplaceAll;
 
     // ---- Settings, tray and full screen (mein_settings.cpp, mein_settingsstore.cpp,
     //      mein_windowmodes.cpp) ---------------------------------------------------------
