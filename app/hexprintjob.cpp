@@ -2,7 +2,7 @@
 
 #include "base/safewriter.h"
 #include "base/sinkdevice.h"
-
+#include "hexeditor/core/busyscope.h"
 #include "hexeditor/widget/thexeditor.h"
 #include "hexeditor/widget/thextocanvas.h"
 
@@ -12,20 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace {
-// The busy cursor while pages are drawn, also when drawing fails.
-class TPrintBusy {
-public:
-    explicit TPrintBusy(const THexEditor& editor) : editor_(editor) { editor_.BeginBusy(); }
-    ~TPrintBusy() { editor_.EndBusy(); }
-    TPrintBusy(const TPrintBusy&) = delete;
-    TPrintBusy& operator=(const TPrintBusy&) = delete;
-
-private:
-    const THexEditor& editor_;
-};
-} // namespace
-
 QString HexPrintHeader(const QString& fileName) {
     return QStringLiteral("ZQ THexEditor-Sample:") + QFileInfo(fileName).fileName();
 }
@@ -34,7 +20,7 @@ bool PrintHexDump(THexToCanvas& canvas, QPagedPaintDevice& device) {
     THexEditor* editor = canvas.HexEditor();
     if (!editor || editor->DataSize() == 0) return true;
     const int32_t size = editor->DataSize();
-    TPrintBusy busy(*editor);
+    TBusyScope busy(*editor);
 
     canvas.SetStretchToFit(false);
     canvas.AssignFromEditor();

@@ -39,6 +39,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QMimeData;
+class QPagedPaintDevice;
 class QStatusBar;
 class QSystemTrayIcon;
 class QTabWidget;
@@ -173,6 +174,17 @@ public:
     void Wstawtekstdopliku1Click();
     void Drukuj2Click();
     void Ustawieniadrukarki2Click();
+    TFileDialog EkspDial1;  // RTF export
+    TFileDialog WstawDial1; // insert from a file, append to a file
+    // The whole text as an RTF document in the editor's font; false when it could not be written.
+    bool ExportRtf(const QString& fileName) const;
+    // The file's bytes up to a 0x1A in its last 128, then each of the editor's
+    // lines with CR LF; all or nothing. False when the file could not be read or written.
+    bool AppendLines(const QString& fileName) const;
+    // Prints the editor's lines on the current printer, or into its output file
+    // (through the safe writer) when it prints to a PDF file; false on failure.
+    bool PrintText();
+    bool PrintTextOn(QPagedPaintDevice& device);
     void PrzycNow1Click();
     void PrzycOtw1Click();
     void PrzycZap1Click();
@@ -297,8 +309,11 @@ public:
     THexToCanvas* HexToCanvas1 = nullptr;
     THexToCanvas* HexPrintLayout();
     // Names the PDF file where the system has no printer.
-    TFileDialog DialPdf2{TFileDialog::Save, QStringLiteral("Dokumenty PDF|*.pdf"),
-                         QStringLiteral("pdf"), QStringLiteral("Drukuj do pliku PDF"), {}};
+    TFileDialog DialPdf2{TFileDialog::Save,
+                         QStringLiteral("Dokumenty PDF|*.pdf"),
+                         QStringLiteral("pdf"),
+                         QStringLiteral("Drukuj do pliku PDF"),
+                         {}};
 
 protected:
     bool event(QEvent* event) override;

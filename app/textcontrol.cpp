@@ -231,6 +231,23 @@ QString TTextControl::Line(int index) const {
     return {};
 }
 
+void TTextControl::ForEachLine(const std::function<void(QStringView line)>& visit) const {
+    QTextDocument* doc = edit_->document();
+    const bool wrap = WordWrap();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        const QString text = b.text();
+        const int n = wrap ? LinesOfBlock(doc, b) : 1;
+        if (n == 1 || !b.layout() || b.layout()->lineCount() == 0) {
+            visit(text);
+            continue;
+        }
+        for (int i = 0; i < n; ++i) {
+            const QTextLine line = b.layout()->lineAt(i);
+            visit(QStringView(text).mid(line.textStart(), line.textLength()));
+        }
+    }
+}
+
 int TTextControl::LineFromChar(int index) const {
     QTextDocument* doc = edit_->document();
     const QTextBlock block = BlockOfIndex(qBound(0, index, TextLength()));

@@ -54,6 +54,8 @@ public:
     // a line's text without its break; out of range gives an empty text.
     int LineCount() const;
     QString Line(int index) const;
+    // Every line as Line() gives it, first to last, in one pass.
+    void ForEachLine(const std::function<void(QStringView line)>& visit) const;
 
     QString Text() const;
     int TextLength() const;

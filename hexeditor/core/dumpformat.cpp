@@ -1,39 +1,9 @@
 #include "hexeditor/core/dumpformat.h"
 
 #include "hexeditor/core/hextext.h"
+#include "hexeditor/core/offsettext.h"
 
 #include <algorithm>
-
-namespace {
-
-// Upper-case hexadecimal digits of a non-negative value, at least one.
-std::string HexNumber(int64_t value) {
-    uint8_t be[8];
-    for (int i = 7; i >= 0; --i, value >>= 8)
-        be[i] = uint8_t(value & 0xFF);
-    char digits[17];
-    BytesToHexText(be, 8, digits, false);
-    const std::string text(digits, 16);
-    const size_t first = text.find_first_not_of('0');
-    return first == std::string::npos ? std::string("0") : text.substr(first);
-}
-
-} // namespace
-
-std::string DumpOffsetText(TOffsetDisplayStyle style, int64_t start, int width) {
-    start = std::max<int64_t>(0, start);
-    switch (style) {
-    case odHex:
-        return "0x" + PadLeft('0', HexNumber(start), width - 3);
-    case odDec:
-        return PadLeft(' ', std::to_string(start), width - 1);
-    case odOctal:
-        return "o " + PadLeft('0', IntToOctal(start), width - 3);
-    case odNone:
-    default:
-        return {};
-    }
-}
 
 void AppendDumpLine(const TDumpFormat& format, int offsetChars, const TDisplayChars& chars,
                     int64_t start, const uint8_t* bytes, int present, std::string& out) {
@@ -41,7 +11,7 @@ void AppendDumpLine(const TDumpFormat& format, int offsetChars, const TDisplayCh
     present = std::clamp(present, 0, count);
     const int group = std::max(1, format.bytesPerColumn);
 
-    out += DumpOffsetText(format.offsetDisplay, start, offsetChars);
+    out += OffsetNumberText(format.offsetDisplay, start, offsetChars);
     if (format.offsetSeparator != 0) out += format.offsetSeparator;
 
     if (format.memFieldDisplay != odNone) {

@@ -2,7 +2,7 @@
 // A printed hex dump without a painter: the text of one dump line (offset,
 // byte field, character field, separators) and the arithmetic of a page
 // (line step, lines between header and footer, fitting the font size).
-#include "hexeditor/widget/hexdisplaytypes.h"
+#include "hexeditor/core/hexdisplaytypes.h"
 
 #include <array>
 #include <cstdint>
@@ -24,12 +24,6 @@ struct TDumpFormat {
 
 // The character shown for every byte value (a Windows-1250 byte).
 using TDisplayChars = std::array<uint8_t, 256>;
-
-// The line offset without separator, as wide as the grid's offset column of
-// width characters makes it: hex "0x" + digits padded with "0" to width - 3,
-// decimal padded with blanks to width - 1, octal "o " + octal padded with "0"
-// to width - 3; nothing for odNone. A number longer than that stays whole.
-std::string DumpOffsetText(TOffsetDisplayStyle style, int64_t start, int width);
 
 // Appends to out the line of the bytes start .. start + bytesPerLine - 1, of
 // which the first present are given in bytes; the missing ones print as blanks

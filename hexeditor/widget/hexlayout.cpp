@@ -1,6 +1,6 @@
 #include "hexeditor/widget/hexlayout.h"
 
-#include "hexeditor/core/hextext.h"
+#include "hexeditor/core/offsettext.h"
 
 #include <algorithm>
 #include <limits>
@@ -30,14 +30,14 @@ void THexLayout::Update(const THexLayoutInput& input) {
     in_.gridLineWidth = std::max(0, in_.gridLineWidth);
     geometry_ = THexGeometry(in_.bytesPerLine);
     offsetChars_ =
-        OffsetCharsFor(in_.offsetDisplay, int32_t(int64_t(in_.rowCount - 1) * in_.bytesPerLine));
+        OffsetColumnChars(in_.offsetDisplay, int64_t(in_.rowCount - 1) * in_.bytesPerLine);
     Rebuild();
 }
 
 void THexLayout::UpdateOffsetWidth(TOffsetDisplayStyle style, int32_t rowCount) {
     in_.offsetDisplay = style;
     in_.rowCount = std::max(1, rowCount);
-    offsetChars_ = OffsetCharsFor(style, int32_t(int64_t(in_.rowCount - 1) * in_.bytesPerLine));
+    offsetChars_ = OffsetColumnChars(style, int64_t(in_.rowCount - 1) * in_.bytesPerLine);
     Rebuild();
 }
 
@@ -69,34 +69,9 @@ int THexLayout::ColStart(int col) const {
     return starts_[size_t(col)];
 }
 
-int THexLayout::OffsetCharsFor(TOffsetDisplayStyle style, int32_t lastRowStart) {
-    const int64_t last = std::max<int32_t>(0, lastRowStart);
-    switch (style) {
-    case odHex:
-        return int(IntToHex(last).size()) + 3;
-    case odDec:
-        return int(std::to_string(last).size()) + 1;
-    case odOctal:
-        return int(IntToOctal(last).size()) + 3;
-    case odNone:
-    default:
-        return 0;
-    }
-}
-
 QString THexLayout::OffsetText(int32_t rowStart, char separator) const {
-    const int64_t s = std::max<int32_t>(0, rowStart);
-    switch (in_.offsetDisplay) {
-    case odHex:
-        return Latin("0x" + PadLeft('0', IntToHex(s), offsetChars_ - 3), separator);
-    case odDec:
-        return Latin(PadLeft(' ', std::to_string(s), offsetChars_ - 1), separator);
-    case odOctal:
-        return Latin("o " + PadLeft('0', IntToOctal(s), offsetChars_ - 3), separator);
-    case odNone:
-    default:
-        return QStringLiteral(" ");
-    }
+    if (in_.offsetDisplay == odNone) return QStringLiteral(" ");
+    return Latin(OffsetNumberText(in_.offsetDisplay, rowStart, offsetChars_), separator);
 }
 
 QString THexLayout::EmptyOffsetText(char separator) const {

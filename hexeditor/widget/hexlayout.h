@@ -6,8 +6,8 @@
 // The columns are THexGeometry's. The offset and marker columns are fixed at
 // the left; the others scroll by whole columns (LeftCol is the first
 // scrollable column shown). Rows scroll by whole rows (TopRow).
+#include "hexeditor/core/hexdisplaytypes.h"
 #include "hexeditor/core/hexgeometry.h"
-#include "hexeditor/widget/hexdisplaytypes.h"
 
 #include <QPoint>
 #include <QRect>
@@ -65,8 +65,6 @@ public:
         return (col - THexGeometry::kFirstHexColumn) / in_.nibblesPerGroup;
     }
 
-    // Characters in the offset column for the row that starts the last row.
-    static int OffsetCharsFor(TOffsetDisplayStyle style, int32_t lastRowStart);
     // The offset column's text for a row starting at rowStart.
     QString OffsetText(int32_t rowStart, char separator) const;
     // Its text when the document is empty.

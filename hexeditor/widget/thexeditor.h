@@ -2,7 +2,7 @@
 // The hex grid control: draws the document of its THexModel base as offset,
 // marker, hex and character columns, and edits it from keys and the mouse.
 #include "hexeditor/core/hexmodel.h"
-#include "hexeditor/widget/hexdisplaytypes.h"
+#include "hexeditor/core/hexdisplaytypes.h"
 #include "hexeditor/widget/tcolors.h"
 
 #include <QAbstractScrollArea>

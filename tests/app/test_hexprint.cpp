@@ -2,11 +2,14 @@
 // PDF file the user names (the test machine has no printer), read back with
 // pdftotext.
 #include "app/currentprinter.h"
+#include "app/hexprintjob.h"
+#include "hexeditor/widget/thextocanvas.h"
 #include "tests/app/hexfixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPageSetupDialog>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -271,4 +274,88 @@ TEST_F(HexPrint, ThePagesTakeTheCurrentPrintersPageSettings) {
     EXPECT_LT(p.width(), p.height());
     EXPECT_GT(l.width(), l.height());
     EXPECT_NEAR(p.width(), l.height(), 1.0);
+}
+
+TEST_F(HexPrint, APageTooSmallForALineStillPrintsOneLineAPage) {
+    StartHex();
+    Open(Ascending(40)); // three dump lines
+    // Room for the header and one line, the footer overlapping it.
+    QPrinter& printer = CurrentPrinter();
+    const QPageLayout kept = printer.pageLayout();
+    printer.setPageLayout(QPageLayout(QPageSize(QSizeF(150, 12), QPageSize::Millimeter),
+                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    const auto pages = PrintPages();
+    printer.setPageLayout(kept);
+    ASSERT_EQ(pages.size(), 3u);
+    for (int p = 0; p < 3; ++p) {
+        const QStringList& page = pages[size_t(p)];
+        EXPECT_TRUE(page.join('\n').contains(QString("0x%1:").arg(p * 16, 2, 16, QChar('0'))))
+            << page.join('\n').toStdString();
+        EXPECT_TRUE(page.join('\n').contains(QString("Page %1").arg(p + 1)));
+    }
+}
+
+TEST_F(HexPrint, EveryPageHasMarginsOfATwentiethOfThePage) {
+    StartHex();
+    Open(Ascending(16 * 150));
+    const QString path = testenv::ScratchPath("margins.pdf");
+    PrintTo(path);
+    // The words of each page with their boxes, in points.
+    const QString xml = ::Run("pdftotext", {"-bbox", path, "-"});
+    const QStringList pageBlocks = xml.split("<page ").mid(1);
+    ASSERT_GE(pageBlocks.size(), 2);
+    const QRectF area = CurrentPrinter().pageLayout().paintRect(QPageLayout::Point);
+    const double left = area.left() + area.width() / 20;
+    const double top = area.top() + area.height() / 20;
+    const double bottom = area.bottom() - area.height() / 20;
+    const double right = area.right() - area.width() / 20;
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    double footerTop = -1;
+    for (const QString& block : pageBlocks) {
+        double minX = 1e9, minY = 1e9, maxX = 0, maxY = 0, pageTop = -1;
+        for (auto it = word.globalMatch(block); it.hasNext();) {
+            const auto m = it.next();
+            minX = std::min(minX, m.captured(1).toDouble());
+            minY = std::min(minY, m.captured(2).toDouble());
+            maxX = std::max(maxX, m.captured(3).toDouble());
+            maxY = std::max(maxY, m.captured(4).toDouble());
+            if (m.captured(5) == "Page") pageTop = m.captured(2).toDouble();
+        }
+        EXPECT_NEAR(minX, left, 0.5);
+        EXPECT_NEAR(minY, top, 1.0);
+        EXPECT_LE(maxX, right + 0.5);
+        EXPECT_LE(maxY, bottom + 0.5);
+        ASSERT_GE(pageTop, 0) << "footer";
+        if (footerTop < 0) footerTop = pageTop;
+        EXPECT_NEAR(pageTop, footerTop, 0.01) << "the footer in the same place on every page";
+    }
+}
+
+namespace {
+// A PDF writer that notes the cursor shown whenever a page is started.
+class CursorAtNewPage : public QPdfWriter {
+public:
+    using QPdfWriter::QPdfWriter;
+    bool newPage() override {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        shapes.push_back(c ? int(c->shape()) : -1);
+        return QPdfWriter::newPage();
+    }
+    std::vector<int> shapes;
+};
+} // namespace
+
+TEST_F(HexPrint, TheBusyCursorShowsWhilePagesAreDrawn) {
+    StartHex();
+    Open(Ascending(16 * 200));
+    THexToCanvas layout;
+    layout.SetHexEditor(&Hex());
+    CursorAtNewPage pdf(testenv::ScratchPath("busy.pdf"));
+    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(PrintHexDump(layout, pdf));
+    ASSERT_GE(pdf.shapes.size(), 2u);
+    for (int shape : pdf.shapes)
+        EXPECT_EQ(shape, int(Qt::WaitCursor));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

@@ -19,9 +19,14 @@ bb_wait_new_window >/dev/null || bb_fail "no open dialog"
 sleep 0.5
 bb_type "$file"
 bb_key Return
-sleep 1
+# The caption names the file once it is loaded.
+for _ in $(seq 100); do
+  xdotool getwindowname "$BB_WIN" 2>/dev/null | grep -q 'sample.bin' && break
+  sleep 0.1
+done
+xdotool getwindowname "$BB_WIN" 2>/dev/null | grep -q 'sample.bin' || bb_fail "the file was not opened"
 xdotool windowfocus --sync "$BB_WIN" 2>/dev/null
-sleep 0.3
+sleep 0.5
 bb_key alt+p                         # "&Plik"
 bb_key d                             # "&Drukuj"
 bb_wait_new_window >/dev/null || bb_fail "no save dialog"
@@ -30,7 +35,7 @@ bb_screenshot "$BB_TMP/dialog.png"
 xdotool key --delay 60 ctrl+a
 bb_type "$pdf"
 bb_key Return
-for _ in $(seq 50); do [ -s "$pdf" ] && break; sleep 0.2; done
+for _ in $(seq 150); do [ -s "$pdf" ] && break; sleep 0.2; done
 [ -s "$pdf" ] || bb_fail "no PDF written"
 text=$(pdftotext -layout "$pdf" - | tr -s ' ')
 if [ -n "${KEEP_DIR:-}" ]; then mkdir -p "$KEEP_DIR" && cp "$pdf" "$BB_TMP"/*.png "$KEEP_DIR"/; fi

@@ -133,24 +133,6 @@ TEST(DumpLine, NoBytesPerLineGivesOnlyOffsetAndSeparators) {
     EXPECT_EQ(Line(f, 6, 0, {}), "0x000: ");
 }
 
-TEST(DumpOffsetText, FourStylesPaddedToTheGridWidth) {
-    // 1,000 bytes at 16 a row: the grid's offset column is 6, 4 and 8 wide.
-    EXPECT_EQ(DumpOffsetText(odHex, 0, 6), "0x000");
-    EXPECT_EQ(DumpOffsetText(odHex, 0x3E0, 6), "0x3E0");
-    EXPECT_EQ(DumpOffsetText(odDec, 0, 4), "  0");
-    EXPECT_EQ(DumpOffsetText(odDec, 992, 4), "992");
-    EXPECT_EQ(DumpOffsetText(odOctal, 0, 8), "o 00000");
-    EXPECT_EQ(DumpOffsetText(odOctal, 992, 8), "o 01740");
-    EXPECT_EQ(DumpOffsetText(odNone, 992, 8), "");
-}
-
-TEST(DumpOffsetText, NarrowWidthLeavesTheNumberWhole) {
-    EXPECT_EQ(DumpOffsetText(odHex, 0xABCDEF, 3), "0xABCDEF");
-    EXPECT_EQ(DumpOffsetText(odHex, 0x7FFFFFF0, 0), "0x7FFFFFF0");
-    EXPECT_EQ(DumpOffsetText(odDec, 123456, 2), "123456");
-    EXPECT_EQ(DumpOffsetText(odOctal, 8, 0), "o 010");
-}
-
 TEST(DumpLineStep, OnePointTwoTimesTheHeightAndAlwaysMore) {
     const std::map<int, int> cases{{0, 1},   {1, 2},   {2, 3},    {3, 4},     {4, 5},    {5, 6},
                                    {7, 8},   {8, 10},  {10, 12},  {12, 14},   {13, 16},  {19, 23},
