@@ -32,10 +32,10 @@ void TMain::Bearbeiten1Click() {
     const bool text = ClipboardHoldsText();
     Einfgen1->setEnabled(text);
     PasteText1->setEnabled(text);
-    const bool data = HexEditor1->DataSize() > 0;
-    Goto1->setEnabled(data);
-    Find1->setEnabled(data);
-    Convertfile1->setEnabled(data);
+    const bool hasData = HexEditor1->DataSize() > 0;
+    Goto1->setEnabled(hasData);
+    Find1->setEnabled(hasData);
+    Convertfile1->setEnabled(hasData);
     SetAsHex1->setEnabled(true);
     SetAsText1->setEnabled(true);
 }

@@ -190,7 +190,7 @@ TEST_F(HexEdit, GoToAsksWithTheCurrentPosition) {
 TEST_F(HexEdit, GoToReadsHexAndDecimalPositions) {
     StartHex();
     Open(QByteArray(40, 'x'));
-    for (const QString& typed : {"0x10", "0X10", "$10", "16", " +16", "x10"}) {
+    for (const QString& typed : QStringList{"0x10", "0X10", "$10", "16", " +16", "x10"}) {
         Hex().Seek(0, 0, true);
         Select(3, 5);
         GoTo(typed);
@@ -205,7 +205,7 @@ TEST_F(HexEdit, GoToOutsideTheDataOrToANonNumberShowsTheErrorAndKeepsTheCaret) {
     Open(QByteArray(40, 'x'));
     GoTo("5");
     Select(5, 8);
-    for (const QString& typed : {"-1", "40", "12abc", "", "0x"}) {
+    for (const QString& typed : QStringList{"-1", "40", "12abc", "", "0x"}) {
         GoTo(typed);
         EXPECT_EQ(Hex().SelCount(), 4) << typed.toStdString();
     }

@@ -280,7 +280,7 @@ INSTANTIATE_TEST_SUITE_P(SafeWriter, FullDiskBlocks,
                                            TFullDiskCase{"kib20", 20 * 1024, 8192},
                                            TFullDiskCase{"text10005", 10005, 8192},
                                            TFullDiskCase{"mib10", 10 << 20, 1 << 20}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(SafeWriter, AHardLinkedTargetWithoutRoomIsLeftWhole) {
     TFolder f("hard-full", "linked and precious");

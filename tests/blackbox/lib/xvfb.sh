@@ -23,17 +23,23 @@ trap bb_cleanup EXIT
 
 bb_fail() { echo "FAIL: $*"; exit 1; }
 
-# Starts Xvfb on the first free display number from 90.
+# Starts a private Xvfb; it picks a free display itself (-displayfd), so two
+# checks started at the same moment never race for one number.
 bb_start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e /tmp/.X$n-lock ] && continue
-    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    BB_XVFB_PID=$!
-    export DISPLAY=:$n
-    for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && return 0; sleep 0.1; done
-    kill $BB_XVFB_PID 2>/dev/null; BB_XVFB_PID=
+  local n=""
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$BB_TMP/display" >/dev/null 2>&1 &
+  BB_XVFB_PID=$!
+  for _ in $(seq 300); do
+    n=$(head -1 "$BB_TMP/display" 2>/dev/null)
+    [ -n "$n" ] && break
+    kill -0 $BB_XVFB_PID 2>/dev/null || break
+    sleep 0.1
   done
+  if [ -n "$n" ]; then
+    export DISPLAY=:$n
+    for _ in $(seq 300); do xdotool getmouselocation >/dev/null 2>&1 && return 0; sleep 0.1; done
+  fi
+  kill $BB_XVFB_PID 2>/dev/null; BB_XVFB_PID=
   echo "no Xvfb display could be started: skipped"; exit 77
 }
 
