@@ -22,27 +22,7 @@ namespace {
 constexpr int kRuns = 3;
 constexpr int kKeystrokes = 200;
 
-// Lines of Polish prose, CR LF breaks, about 10 MiB.
-QByteArray PolishText(qsizetype size) {
-    const QStringList words = {"zażółć",    "gęślą",          "jaźń", "źdźbło",
-                               "chrząszcz", "brzmi",          "w",    "trzcinie",
-                               "Łódź",      "Świętokrzyskie", "ćma",  "niedźwiedź"};
-    QByteArray out;
-    out.reserve(size + 128);
-    int w = 0, n = 0;
-    while (out.size() < size) {
-        QString line;
-        while (line.size() < 60)
-            line += words[(w++ * 7 + n) % words.size()] + QLatin1Char(' ');
-        out += cp1250::Encode(QString::number(++n) + QLatin1Char(' ') + line) + "\r\n";
-    }
-    return out;
-}
 
-void Settle() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -54,7 +34,7 @@ int main(int argc, char** argv) {
     const QString dir = bench::ScratchDir();
     const QString source = dir + "/vorbix-bench-text.txt";
     const QString target = dir + "/vorbix-bench-text-saved.txt";
-    const QByteArray bytes = PolishText(qsizetype(10) * 1024 * 1024);
+    const QByteArray bytes = bench::PolishText(qsizetype(10) * 1024 * 1024);
     {
         QFile f(source);
         if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
@@ -66,15 +46,15 @@ int main(int argc, char** argv) {
     TProgram program({});
     TMain* main = program.Main();
     main->show();
-    Settle();
+    bench::SettleEvents();
 
     double open = 1e30;
     for (int i = 0; i < kRuns; ++i) {
         main->Nowy2Click();
-        Settle();
+        bench::SettleEvents();
         open = std::min(open, bench::Seconds([&] {
                             main->LoadTextDocument(source);
-                            Settle(); // the first screen of text is laid out and painted
+                            bench::SettleEvents(); // the first screen of text is laid out and painted
                         }));
     }
     bench::Report("text_open_s", open, "s");
@@ -92,7 +72,7 @@ int main(int argc, char** argv) {
 
     TTextControl* edit = main->Edytor;
     edit->SetSelStart(edit->TextLength() / 2);
-    Settle();
+    bench::SettleEvents();
     QWidget* keys = edit->Widget();
     const int before = edit->TextLength();
     const double typing = bench::Seconds([&] {

@@ -22,31 +22,11 @@ constexpr int kRuns = 3;
 
 // The words of the 10 MiB text, and of the 1 MiB text whose letter "a" comes
 // about 60,000 times.
-const QStringList kWords = {"zażółć",    "gęślą",          "jaźń", "źdźbło",
-                            "chrząszcz", "brzmi",          "w",    "trzcinie",
-                            "Łódź",      "Świętokrzyskie", "ćma",  "niedźwiedź"};
 const QStringList kWordsWithA = {"zażółć",     "gęślą", "jaźń",   "pałac",         "łąka", "rzeka",
                                  "chrząszcz",  "brzmi", "kra",    "trzcinie",      "Łódź", "ćma",
                                  "niedźwiedź", "las",   "źdźbło", "Świętokrzyskie"};
 
-// Lines of Polish prose, CR LF breaks, about size bytes.
-QByteArray PolishText(qsizetype size, const QStringList& words) {
-    QByteArray out;
-    out.reserve(size + 128);
-    int w = 0, n = 0;
-    while (out.size() < size) {
-        QString line;
-        while (line.size() < 60)
-            line += words[(w++ * 7 + n) % words.size()] + QLatin1Char(' ');
-        out += cp1250::Encode(QString::number(++n) + QLatin1Char(' ') + line) + "\r\n";
-    }
-    return out;
-}
 
-void Settle() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -65,8 +45,8 @@ int main(int argc, char** argv) {
     const QString dir = bench::ScratchDir();
     const QString small = dir + "/vorbix-bench-replace.txt";
     const QString large = dir + "/vorbix-bench-case.txt";
-    const QByteArray smallBytes = PolishText(qsizetype(1) * 1024 * 1024, kWordsWithA);
-    const QByteArray largeBytes = PolishText(qsizetype(10) * 1024 * 1024, kWords);
+    const QByteArray smallBytes = bench::PolishText(qsizetype(1) * 1024 * 1024, kWordsWithA);
+    const QByteArray largeBytes = bench::PolishText(qsizetype(10) * 1024 * 1024);
     if (!WriteFile(small, smallBytes) || !WriteFile(large, largeBytes)) {
         std::fprintf(stderr, "cannot write the texts in %s\n", qPrintable(dir));
         return 1;
@@ -75,7 +55,7 @@ int main(int argc, char** argv) {
     TProgram program({});
     TMain* main = program.Main();
     main->show();
-    Settle();
+    bench::SettleEvents();
     TTextControl* edit = main->Edytor;
     bool ok = true;
 
@@ -87,7 +67,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < kRuns; ++i) {
             main->LoadTextDocument(small);
             edit->SetSelStart(0);
-            Settle();
+            bench::SettleEvents();
             main->Zamie1Click();
             main->ZamDial1->SetFindText(QStringLiteral("a"));
             main->ZamDial1->SetReplaceText(QStringLiteral("aa"));
@@ -95,7 +75,7 @@ int main(int argc, char** argv) {
             const std::clock_t cpu = std::clock();
             best = std::min(best, bench::Seconds([&] {
                                 main->ZamDial1->PrzycZamWsz1->click();
-                                Settle();
+                                bench::SettleEvents();
                             }));
             std::fprintf(stderr, "replace all: %.3f s of processor time\n",
                          double(std::clock() - cpu) / CLOCKS_PER_SEC);
@@ -119,12 +99,12 @@ int main(int argc, char** argv) {
         double best = 1e30;
         for (int i = 0; i < kRuns; ++i) {
             main->LoadTextDocument(large);
-            Settle();
+            bench::SettleEvents();
             edit->SelectAll();
             const std::clock_t cpu = std::clock();
             best = std::min(best, bench::Seconds([&] {
                                 main->Zmienadueznaki1Click();
-                                Settle();
+                                bench::SettleEvents();
                             }));
             std::fprintf(stderr, "capital letters: %.3f s of processor time\n",
                          double(std::clock() - cpu) / CLOCKS_PER_SEC);

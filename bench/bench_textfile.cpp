@@ -43,10 +43,6 @@ bool WriteAll(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-void Settle() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -67,14 +63,14 @@ int main(int argc, char** argv) {
     TProgram program({});
     TMain* main = program.Main();
     main->show();
-    Settle();
+    bench::SettleEvents();
 
     // Printing first, while the process is small: its peak memory is the job's own.
     if (bench::AnyWanted({"text_print_pdf_s", "text_print_pdf_peak_mib"})) {
         const QByteArray bytes = PolishText(qsizetype(1) * 1024 * 1024, 64);
         ok = ok && WriteAll(source, bytes);
         main->LoadTextDocument(source);
-        Settle();
+        bench::SettleEvents();
         std::fprintf(stderr, "lines to print: %d\n", main->Edytor->LineCount());
         QPrinter& printer = CurrentPrinter();
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -96,7 +92,7 @@ int main(int argc, char** argv) {
         const QByteArray bytes = PolishText(qsizetype(10) * 1024 * 1024);
         ok = ok && WriteAll(source, bytes);
         main->LoadTextDocument(source);
-        Settle();
+        bench::SettleEvents();
         double best = 1e30;
         for (int i = 0; i < kRuns; ++i)
             best = std::min(best, bench::Seconds([&] { ok = main->ExportRtf(rtfOut) && ok; }));
@@ -120,10 +116,10 @@ int main(int argc, char** argv) {
         for (int i = 0; i < kRuns; ++i) {
             main->SetTextUnmodified();
             main->Nowy2Click();
-            Settle();
+            bench::SettleEvents();
             best = std::min(best, bench::Seconds([&] {
                                 main->Wstawtekstzpliku2Click();
-                                Settle();
+                                bench::SettleEvents();
                             }));
         }
         seam::SetHook({});

@@ -25,10 +25,6 @@
 #include <cstdio>
 
 namespace {
-void Settle() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 // Lines of about 70 characters made of the given words, LF breaks.
 QString Lines(const QStringList& words, qsizetype size, int stride = 7) {
@@ -63,7 +59,7 @@ QStringList CleanWords() {
 
 double SpellRun(TMain* main, const QString& text, bool& clean) {
     main->Edytor->Widget()->setPlainText(text);
-    Settle();
+    bench::SettleEvents();
     seam::ScriptedDialogs dialogs;
     double seconds = 0;
     dialogs.Answer([&](const seam::Request& r) {
@@ -90,7 +86,7 @@ int main(int argc, char** argv) {
     TProgram program({});
     TMain* main = program.Main();
     main->show();
-    Settle();
+    bench::SettleEvents();
     TTextControl* edit = main->Edytor;
     bool ok = true;
 
@@ -115,7 +111,7 @@ int main(int argc, char** argv) {
         QString text = Lines(words, qsizetype(10) * 1024 * 1024);
         text += QStringLiteral("szukany wyraz");
         edit->Widget()->setPlainText(text);
-        Settle();
+        bench::SettleEvents();
         const QString needle = QStringLiteral("SZUKANY");
         const int expected = edit->TextLength() - 13;
         edit->SetSelStart(0);
@@ -140,15 +136,15 @@ int main(int argc, char** argv) {
                                    "Świś",       "ŹLE",       "jaźń",   "kąśliwą"};
         const QString text = Lines(words, qsizetype(10) * 1024 * 1024);
         edit->Widget()->setPlainText(text);
-        Settle();
+        bench::SettleEvents();
         seam::ScriptedDialogs dialogs;
         const double toIso = bench::Seconds([&] {
             main->PrzekodujnaISO1Click();
-            Settle();
+            bench::SettleEvents();
         });
         const double back = bench::Seconds([&] {
             main->PrzekodujnaWindows1Click();
-            Settle();
+            bench::SettleEvents();
         });
         if (edit->Widget()->toPlainText() != text) {
             std::fprintf(stderr, "recoding there and back changed the text\n");

@@ -1,4 +1,7 @@
 #include "bench/benchutil.h"
+#include "base/cp1250.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
@@ -98,6 +101,28 @@ void PeakMemory::Start() {
 
 double PeakMemory::PeakGrowthMiB() const {
     return std::max<int64_t>(0, StatusKiB("VmHWM") - baseKiB_) / 1024.0;
+}
+
+const QStringList kPolishWords = {"zażółć",    "gęślą",          "jaźń", "źdźbło",
+                                  "chrząszcz", "brzmi",          "w",    "trzcinie",
+                                  "Łódź",      "Świętokrzyskie", "ćma",  "niedźwiedź"};
+
+QByteArray PolishText(qsizetype size, const QStringList& words) {
+    QByteArray out;
+    out.reserve(size + 128);
+    int w = 0, n = 0;
+    while (out.size() < size) {
+        QString line;
+        while (line.size() < 60)
+            line += words[(w++ * 7 + n) % words.size()] + QLatin1Char(' ');
+        out += cp1250::Encode(QString::number(++n) + QLatin1Char(' ') + line) + "\r\n";
+    }
+    return out;
+}
+
+void SettleEvents() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
 }
 
 } // namespace bench

@@ -1,6 +1,8 @@
 #pragma once
 // Small helpers shared by the benchmark programs.
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -26,6 +28,13 @@ double CpSeconds(const QString& src, const QString& dst);
 QString ScratchDir();
 // Writes a file of size bytes: lines of 80 pseudo-random letters.
 void MakeFile(const QString& path, int64_t size, uint8_t seed = 1);
+
+// The Polish words the text benchmarks are made of.
+extern const QStringList kPolishWords;
+// Lines of Polish prose made of words, CR LF breaks, in Windows-1250, about size bytes.
+QByteArray PolishText(qsizetype size, const QStringList& words = kPolishWords);
+// Lets the event loop lay out and paint what is pending.
+void SettleEvents();
 
 // Peak resident memory growth: Start() resets the kernel's high-water mark,
 // PeakGrowthMiB() is how far it rose above the resident size at Start().
