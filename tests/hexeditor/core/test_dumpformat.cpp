@@ -45,7 +45,8 @@ std::string Letters(int count) {
 } // namespace
 
 TEST(DumpLine, FullLineInHexWithGroupsAndFields) {
-    const std::vector<uint8_t> bytes(Letters(16).begin(), Letters(16).end());
+    const std::string letters = Letters(16); // one string: both iterators must come from it
+    const std::vector<uint8_t> bytes(letters.begin(), letters.end());
     std::string expected = "0x000:";
     expected += "6162 6364 6566 6768 696A 6B6C 6D6E 6F70 ";
     expected += " ";
