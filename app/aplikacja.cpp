@@ -1,7 +1,7 @@
 #include "app/aplikacja.h"
 
 #include "dialogs/commandguard.h"
-#include "app/appicon.h"
+#include "dialogs/appicon.h"
 #include "app/polish.h"
 
 #include <QFont>
