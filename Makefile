@@ -1,5 +1,5 @@
 # Vorbix: top-level commands. Each installs missing Debian packages first, then builds in build/.
-PACKAGES := qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev fonts-liberation xvfb xdotool poppler-utils qt6-translations-l10n
+PACKAGES := qt6-base-dev qt6-base-private-dev cmake g++ make libgtest-dev libbenchmark-dev fonts-liberation xvfb xdotool poppler-utils qt6-translations-l10n
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 2)
 ARGS     ?=

@@ -31,4 +31,5 @@ struct TRecodeResult {
 
 // Recodes the whole document as one undo step. Line breaks and everything else
 // stay untouched; a document without any of the six codes is not changed at all.
+// Undoing it leaves the caret where it is.
 TRecodeResult RecodeDocument(QTextDocument& document, TRecoding direction);

@@ -148,3 +148,44 @@ TEST_F(Recoding, SameTextAndCaretAsReplacingOneByOne) {
         }
     }
 }
+
+TEST_F(Recoding, UndoKeepsTheCaretAndFindSeesEachText) {
+    Load(Cp1250(QStringLiteral("Źle i źle\r\nśpi Ąś")));
+    const QString isoZ(QChar(cp1250::ToUnicode(0xAC)));
+    EXPECT_FALSE(FindInEditor(Editor(), isoZ, main->KodoOpcje1));
+    main->PrzekodujnaISO1->trigger();
+    EXPECT_EQ(Editor().SelStart(), 1);
+    Editor().SetSelStart(0);
+    EXPECT_TRUE(FindInEditor(Editor(), isoZ, main->KodoOpcje1));
+    EXPECT_EQ(Editor().SelStart(), 0);
+    Editor().SetSelStart(12);
+    Editor().Undo();
+    EXPECT_EQ(Editor().Text(), QStringLiteral("Źle i źle\r\nśpi Ąś"));
+    EXPECT_EQ(Editor().SelStart(), 12);
+    Editor().SetSelStart(0);
+    EXPECT_FALSE(FindInEditor(Editor(), isoZ, main->KodoOpcje1));
+    EXPECT_TRUE(FindInEditor(Editor(), QStringLiteral("Ąś"), main->KodoOpcje1));
+}
+
+TEST_F(Recoding, EditsBeforeItAreUndoneToTheirOwnLetters) {
+    Load(Cp1250(QStringLiteral("abc")));
+    Editor().SetSelStart(3);
+    Editor().SetSelText(QStringLiteral(" źdźbło"));
+    Editor().SetSelStart(0);
+    Editor().SetSelLength(1);
+    Editor().ClearSelection(); // "a" now lives only in the undo history
+    Editor().SetSelText(QStringLiteral("ą"));
+    main->PrzekodujnaISO1->trigger();
+    EXPECT_EQ(Bytes(), QByteArray("\xB1"
+                                  "bc \xBC"
+                                  "d\xBC"
+                                  "b\xB3o"));
+    Editor().Undo();
+    EXPECT_EQ(Editor().Text(), QStringLiteral("ąbc źdźbło"));
+    Editor().Undo();
+    EXPECT_EQ(Editor().Text(), QStringLiteral("bc źdźbło"));
+    Editor().Undo();
+    EXPECT_EQ(Editor().Text(), QStringLiteral("abc źdźbło"));
+    Editor().Undo();
+    EXPECT_EQ(Editor().Text(), QStringLiteral("abc"));
+}
