@@ -46,19 +46,22 @@ void ForEachCharacter(QTextDocumentPrivate& d, int from, int to, Visit visit) {
     }
 }
 
-// The undo step: the changed positions (ascending) and the characters they held
-// before. Undo and redo are the same swap of those characters with the document's.
+// The undo step: which positions changed (a bit each, from the range's start)
+// and the characters they held before, in order; about two bytes a change.
+// Undo and redo are the same swap of those characters with the document's.
 class TRewriteUndo : public QAbstractUndoItem {
 public:
-    explicit TRewriteUndo(QTextDocument& document) : document_(document) {}
+    TRewriteUndo(QTextDocument& document, int from, int to)
+        : document_(document), from_(from), changed_(size_t(to - from)) {}
     void Record(int position, char16_t old) {
-        positions_.push_back(position);
+        changed_[size_t(position - from_)] = true;
         others_.push_back(old);
+        if (first_ < 0) first_ = position;
+        last_ = position;
     }
-    bool Empty() const { return positions_.empty(); }
-    int First() const { return positions_.front(); }
-    int Last() const { return positions_.back(); }
-    int Count() const { return int(positions_.size()); }
+    int Count() const { return int(others_.size()); }
+    int First() const { return first_; }
+    int Last() const { return last_; }
 
     void undo() override { Swap(); }
     void redo() override { Swap(); }
@@ -67,8 +70,8 @@ private:
     void Swap() {
         QTextDocumentPrivate& d = *QTextDocumentPrivate::get(&document_);
         size_t k = 0;
-        ForEachCharacter(d, First(), Last() + 1, [&](QChar& c, int p) {
-            if (k == positions_.size() || p != positions_[k]) return;
+        ForEachCharacter(d, first_, last_ + 1, [&](QChar& c, int p) {
+            if (!changed_[size_t(p - from_)]) return;
             const char16_t now = c.unicode();
             c = QChar(others_[k]);
             others_[k++] = now;
@@ -76,12 +79,14 @@ private:
         // The layout learns of the change at once. Reported as the edit's
         // range, the change would make Qt put the caret behind it, possibly
         // far from where the user is; this way undo and redo leave it alone.
-        document_.markContentsDirty(First(), Last() - First() + 1);
+        document_.markContentsDirty(first_, last_ - first_ + 1);
     }
 
     QTextDocument& document_;
-    std::vector<int> positions_;
+    const int from_;
+    std::vector<bool> changed_;
     std::vector<char16_t> others_;
+    int first_ = -1, last_ = -1;
 };
 } // namespace
 
@@ -90,7 +95,7 @@ int RewriteCharacters(QTextDocument& document, int from, int to, const TCharRewr
     from = std::max(from, 0);
     to = std::min(to, d.length() - 1); // the final separator is never part of the text
     if (from >= to) return 0;
-    auto undo = std::make_unique<TRewriteUndo>(document);
+    auto undo = std::make_unique<TRewriteUndo>(document, from, to);
     ForEachCharacter(d, from, to, [&](QChar& c, int p) {
         const char16_t old = c.unicode();
         if (old == QChar::ParagraphSeparator) return;
@@ -99,8 +104,8 @@ int RewriteCharacters(QTextDocument& document, int from, int to, const TCharRewr
         undo->Record(p, old);
         c = QChar(now);
     });
-    if (undo->Empty()) return 0;
     const int changed = undo->Count();
+    if (changed == 0) return 0;
     // The edit block gives the step its own revision and, when it ends, the
     // change notices every edit sends.
     d.beginEditBlock();

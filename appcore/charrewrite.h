@@ -11,7 +11,8 @@ class QTextDocument;
 
 // The new character for the character c at a document position; c itself
 // leaves it unchanged. Block separators are never passed, and a separator
-// returned is ignored (lines are never joined or split).
+// returned is ignored (lines are never joined or split). It must not touch
+// the document.
 using TCharRewrite = std::function<char16_t(char16_t c, int position)>;
 
 // Calls rewrite for every character of the document positions [from, to) in
