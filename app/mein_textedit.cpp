@@ -6,6 +6,7 @@
 #include "app/textcontrol.h"
 #include "appcore/calcengine.h"
 #include "appcore/casechange.h"
+#include "appcore/charrewrite.h"
 #include "appcore/replaceall.h"
 #include "appcore/textimage.h"
 #include "base/cp1250.h"
@@ -23,26 +24,16 @@
 #include <QTime>
 
 namespace {
-// Replaces the selection's letters by their other case; the caret ends behind
-// the selection with nothing selected.
+// Replaces the selection's letters by their other case, in place, as one undo
+// step; the caret ends behind the selection with nothing selected.
 void ChangeSelectionCase(TTextControl& editor, TLetterCase to) {
-    const int start = editor.SelStart();
-    const int length = editor.SelLength();
-    if (length == 0) return;
-    // The selection as the document holds it, one character per line break,
-    // read without first widening each break to the two characters of the index rule.
-    const QString text = editor.Widget()->textCursor().selectedText();
-    std::vector<TTextControl::TReplacement> edits;
-    int breaks = 0; // line breaks before the span: each adds one to its index
-    int scanned = 0;
-    for (const TTextSpan& span : ChangedLines(text, to)) {
-        breaks += int(QStringView(text).mid(scanned, span.start - scanned).count(QChar(0x2029)));
-        scanned = span.start;
-        edits.push_back({start + span.start + breaks, span.length,
-                         ChangeCase(QStringView(text).mid(span.start, span.length), to)});
-    }
-    editor.ReplaceRanges(edits);
-    editor.SetSelStart(start + length);
+    const QTextCursor selection = editor.Widget()->textCursor();
+    if (!selection.hasSelection()) return;
+    const int end = editor.SelStart() + editor.SelLength();
+    RewriteCharacters(*editor.Widget()->document(), selection.selectionStart(),
+                      selection.selectionEnd(),
+                      [to](char16_t c, int) { return ChangeLetterCase(c, to); });
+    editor.SetSelStart(end);
 }
 
 // The options the dialog shows.

@@ -2,6 +2,7 @@
 
 #include "base/cp1250.h"
 
+#include <QChar>
 #include <array>
 #include <memory>
 
@@ -38,32 +39,6 @@ const TCaseTables& Tables() {
 }
 } // namespace
 
-QString ChangeCase(QStringView text, TLetterCase to) {
-    const char16_t* map = Tables().Of(to);
-    QString out(text.size(), Qt::Uninitialized);
-    const char16_t* src = text.utf16();
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
-    for (qsizetype i = 0, n = text.size(); i < n; ++i)
-        dst[i] = map[src[i]];
-    return out;
-}
-
-std::vector<TTextSpan> ChangedLines(QStringView text, TLetterCase to) {
-    const char16_t* map = Tables().Of(to);
-    const char16_t* src = text.utf16();
-    std::vector<TTextSpan> lines;
-    int start = 0;
-    bool changed = false;
-    const int n = int(text.size());
-    for (int i = 0; i <= n; ++i) {
-        const char16_t c = i < n ? src[i] : u'\n';
-        if (c == u'\r' || c == u'\n' || c == 0x2029) {
-            if (changed) lines.push_back({start, i - start});
-            start = i + 1;
-            changed = false;
-        } else if (map[c] != c) {
-            changed = true;
-        }
-    }
-    return lines;
+char16_t ChangeLetterCase(char16_t c, TLetterCase to) {
+    return Tables().Of(to)[c];
 }
