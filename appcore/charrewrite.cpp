@@ -46,6 +46,12 @@ void ForEachCharacter(QTextDocumentPrivate& d, int from, int to, Visit visit) {
     }
 }
 
+// Qt's block separators: the paragraph separator that ends each line and the
+// frame marks. The rewrite neither sees nor makes them.
+bool IsBlockSeparator(char16_t c) {
+    return c == QChar::ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1;
+}
+
 // The undo step: which positions changed (a bit each, from the range's start)
 // and the characters they held before, in order; about two bytes a change.
 // Undo and redo are the same swap of those characters with the document's.
@@ -66,20 +72,29 @@ public:
     void undo() override { Swap(); }
     void redo() override { Swap(); }
 
+    // Swaps the recorded characters with the document's, unannounced: for a
+    // rewrite given up half-way, which nobody has been told of yet.
+    void SwapQuietly() {
+        if (first_ < 0) return;
+        size_t k = 0;
+        ForEachCharacter(*QTextDocumentPrivate::get(&document_), first_, last_ + 1,
+                         [&](QChar& c, int p) {
+                             if (!changed_[size_t(p - from_)]) return;
+                             const char16_t now = c.unicode();
+                             c = QChar(others_[k]);
+                             others_[k++] = now;
+                         });
+    }
+
 private:
     void Swap() {
-        QTextDocumentPrivate& d = *QTextDocumentPrivate::get(&document_);
-        size_t k = 0;
-        ForEachCharacter(d, first_, last_ + 1, [&](QChar& c, int p) {
-            if (!changed_[size_t(p - from_)]) return;
-            const char16_t now = c.unicode();
-            c = QChar(others_[k]);
-            others_[k++] = now;
-        });
-        // The layout learns of the change at once. Reported as the edit's
-        // range, the change would make Qt put the caret behind it, possibly
-        // far from where the user is; this way undo and redo leave it alone.
-        document_.markContentsDirty(first_, last_ - first_ + 1);
+        SwapQuietly();
+        const int length = last_ - first_ + 1;
+        // The same notices an edit sends, the layout told at once. Reported as
+        // the edit's range, the change would make Qt put the caret behind it,
+        // possibly far from where the user is; this way undo and redo leave it.
+        Q_EMIT document_.contentsChange(first_, length, length);
+        document_.markContentsDirty(first_, length);
     }
 
     QTextDocument& document_;
@@ -96,14 +111,19 @@ int RewriteCharacters(QTextDocument& document, int from, int to, const TCharRewr
     to = std::min(to, d.length() - 1); // the final separator is never part of the text
     if (from >= to) return 0;
     auto undo = std::make_unique<TRewriteUndo>(document, from, to);
-    ForEachCharacter(d, from, to, [&](QChar& c, int p) {
-        const char16_t old = c.unicode();
-        if (old == QChar::ParagraphSeparator) return;
-        const char16_t now = rewrite(old, p);
-        if (now == old || now == QChar::ParagraphSeparator) return;
-        undo->Record(p, old);
-        c = QChar(now);
-    });
+    try {
+        ForEachCharacter(d, from, to, [&](QChar& c, int p) {
+            const char16_t old = c.unicode();
+            if (IsBlockSeparator(old)) return;
+            const char16_t now = rewrite(old, p);
+            if (now == old || IsBlockSeparator(now)) return;
+            undo->Record(p, old);
+            c = QChar(now);
+        });
+    } catch (...) {
+        undo->SwapQuietly(); // the document as it was
+        throw;
+    }
     const int changed = undo->Count();
     if (changed == 0) return 0;
     // The edit block gives the step its own revision and, when it ends, the

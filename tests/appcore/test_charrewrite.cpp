@@ -13,6 +13,7 @@
 #include <QTextLayout>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 std::unique_ptr<QTextDocument> PlainDocument(const QString& text) {
@@ -79,15 +80,17 @@ TEST(RewriteCharacters, SeesEachCharacterOfItsRangeOnceAndNeverABreak) {
     std::vector<std::pair<char16_t, int>> seen;
     const int changed = RewriteCharacters(*doc, 1, 7, [&](char16_t c, int position) {
         seen.push_back({c, position});
-        return c == u'c' ? char16_t(QChar::ParagraphSeparator) : char16_t(c + 1);
+        return c == u'c'   ? char16_t(QChar::ParagraphSeparator)
+               : c == u'e' ? char16_t(0xFDD0) // Qt's frame mark, a separator too
+                           : char16_t(c + 1);
     });
     // Positions: a0 b1 (break 2) c3 d4 (break 5) e6 f7; f is past the range.
     const std::vector<std::pair<char16_t, int>> expected = {
         {u'b', 1}, {u'c', 3}, {u'd', 4}, {u'e', 6}};
     EXPECT_EQ(seen, expected);
-    EXPECT_EQ(changed, 3);
+    EXPECT_EQ(changed, 2);
     // A separator asked for is ignored; no line is split or joined.
-    EXPECT_EQ(doc->toPlainText(), QStringLiteral("ac\nce\nff"));
+    EXPECT_EQ(doc->toPlainText(), QStringLiteral("ac\nce\nef"));
     EXPECT_EQ(doc->blockCount(), 3);
     EXPECT_EQ(doc->firstBlock().userState(), 2);
 }
@@ -109,6 +112,19 @@ TEST(RewriteCharacters, NothingToChangeLeavesTheDocumentAlone) {
     EXPECT_EQ(doc->toPlainText(), QStringLiteral("abc\nqqq"));
 }
 
+TEST(RewriteCharacters, ARewriteThatThrowsLeavesTheDocumentAsItWas) {
+    auto doc = PlainDocument(QStringLiteral("abc\ndef"));
+    QSignalSpy changes(doc.get(), &QTextDocument::contentsChanged);
+    const auto throwing = [](char16_t c, int p) -> char16_t {
+        if (p == 5) throw std::runtime_error("stop");
+        return char16_t(c + 1);
+    };
+    EXPECT_THROW(RewriteAll(*doc, throwing), std::runtime_error);
+    EXPECT_EQ(doc->toPlainText(), QStringLiteral("abc\ndef"));
+    EXPECT_FALSE(doc->isUndoAvailable());
+    EXPECT_EQ(changes.count(), 0);
+}
+
 TEST(RewriteCharacters, SendsOneNoticeAndANewRevisionEachWay) {
     auto doc = PlainDocument(QStringLiteral("xx\nabc\nx"));
     QSignalSpy range(doc.get(), &QTextDocument::contentsChange);
@@ -125,6 +141,8 @@ TEST(RewriteCharacters, SendsOneNoticeAndANewRevisionEachWay) {
 
     revision = doc->revision();
     doc->undo();
+    ASSERT_EQ(range.count(), 2);
+    EXPECT_EQ(range[1], (QVariantList{1, 7, 7}));
     EXPECT_EQ(changes.count(), 2);
     EXPECT_GT(doc->revision(), revision);
     EXPECT_EQ(DocumentImage(doc.get()).Bytes(), QByteArray("xx\r\nabc\r\nx"));
