@@ -35,12 +35,14 @@ QByteArray Native(const QString& path) {
     return QFile::encodeName(path);
 }
 
-bool ReadAt(int fd, void* buffer, int64_t count, int64_t offset) {
-    auto* p = static_cast<char*>(buffer);
+// Repeats a positioned read or write until all of count is done; an early end
+// is an error (EIO).
+template <class Byte, class Transfer>
+static bool TransferAll(Byte* p, int64_t count, int64_t offset, Transfer transfer) {
     while (count > 0) {
-        const ssize_t n = ::pread(fd, p, size_t(std::min<int64_t>(count, 1 << 30)), offset);
+        const ssize_t n = transfer(p, size_t(std::min<int64_t>(count, 1 << 30)), offset);
         if (n < 0 && errno == EINTR) continue;
-        if (n == 0) errno = EIO; // an early end
+        if (n == 0) errno = EIO;
         if (n <= 0) return false;
         p += n;
         count -= n;
@@ -49,18 +51,15 @@ bool ReadAt(int fd, void* buffer, int64_t count, int64_t offset) {
     return true;
 }
 
+bool ReadAt(int fd, void* buffer, int64_t count, int64_t offset) {
+    return TransferAll(static_cast<char*>(buffer), count, offset,
+                       [fd](char* p, size_t n, int64_t at) { return ::pread(fd, p, n, at); });
+}
+
 bool WriteAt(int fd, const void* buffer, int64_t count, int64_t offset) {
-    auto* p = static_cast<const char*>(buffer);
-    while (count > 0) {
-        const ssize_t n = ::pwrite(fd, p, size_t(std::min<int64_t>(count, 1 << 30)), offset);
-        if (n < 0 && errno == EINTR) continue;
-        if (n == 0) errno = EIO; // an early end
-        if (n <= 0) return false;
-        p += n;
-        count -= n;
-        offset += n;
-    }
-    return true;
+    return TransferAll(
+        static_cast<const char*>(buffer), count, offset,
+        [fd](const char* p, size_t n, int64_t at) { return ::pwrite(fd, p, n, at); });
 }
 
 static bool CopyBuffered(int src, int64_t srcOffset, int dst, int64_t dstOffset, int64_t count) {
