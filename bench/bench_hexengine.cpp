@@ -108,9 +108,10 @@ int main(int argc, char** argv) {
         return s;
     });
     bench::Report("hex_save_ratio_cp", save / saveCp, "x");
-    std::fprintf(stderr,
-                 "best of %d: cp %.3f s, load %.3f s, insert %.3f s, undo %.3f s, cp %.3f s, save %.3f s\n",
-                 kRuns, cp, load, insert, undo, saveCp, save);
+    std::fprintf(
+        stderr,
+        "best of %d: cp %.3f s, load %.3f s, insert %.3f s, undo %.3f s, cp %.3f s, save %.3f s\n",
+        kRuns, cp, load, insert, undo, saveCp, save);
 
     QFile::remove(source);
     return 0;

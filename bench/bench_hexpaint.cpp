@@ -190,13 +190,13 @@ void PageDownFigures(const QDir& dir) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenUnlessSet();
     QApplication app(argc, argv);
     const QDir dir(bench::ScratchDir());
     if (bench::AnyWanted({"hex_paint_ms_start", "hex_paint_ms_middle", "hex_paint_ms_end"}))
         PaintFigures(dir);
-    if (bench::AnyWanted({"hex_pagedown_ms_max", "hex_pagedown_ms_max_unrepeated", "hex_pagedown_ms_median", "hex_pagedown_ms_p999",
-                          "hex_pagedown_steps"}))
+    if (bench::AnyWanted({"hex_pagedown_ms_max", "hex_pagedown_ms_max_unrepeated",
+                          "hex_pagedown_ms_median", "hex_pagedown_ms_p999", "hex_pagedown_steps"}))
         PageDownFigures(dir);
     return 0;
 }

@@ -3,13 +3,13 @@
 // typed character in its middle with the status panels brought up to date.
 // Open and save are the best of a few runs; the keystroke is the mean of many.
 #include "app/aplikacja.h"
-#include "bench/benchutil.h"
-#include "base/cp1250.h"
 #include "app/edytorwidget.h"
 #include "app/mein.h"
 #include "app/program.h"
 #include "app/statuspanels.h"
 #include "app/textcontrol.h"
+#include "base/cp1250.h"
+#include "bench/benchutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +22,10 @@ namespace {
 constexpr int kRuns = 3;
 constexpr int kKeystrokes = 200;
 
-
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    bench::UseOffscreenUnlessSet();
     TAplikacja app(argc, argv);
     if (!bench::AnyWanted({"text_open_s", "text_save_s", "text_keystroke_ms"})) return 0;
 
@@ -52,10 +50,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < kRuns; ++i) {
         main->Nowy2Click();
         bench::SettleEvents();
-        open = std::min(open, bench::Seconds([&] {
-                            main->LoadTextDocument(source);
-                            bench::SettleEvents(); // the first screen of text is laid out and painted
-                        }));
+        open =
+            std::min(open, bench::Seconds([&] {
+                         main->LoadTextDocument(source);
+                         bench::SettleEvents(); // the first screen of text is laid out and painted
+                     }));
     }
     bench::Report("text_open_s", open, "s");
 

@@ -26,17 +26,10 @@ const QStringList kWordsWithA = {"zażółć",     "gęślą", "jaźń",   "pał
                                  "chrząszcz",  "brzmi", "kra",    "trzcinie",      "Łódź", "ćma",
                                  "niedźwiedź", "las",   "źdźbło", "Świętokrzyskie"};
 
-
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    bench::UseOffscreenUnlessSet();
     TAplikacja app(argc, argv);
     const bool replace = bench::Wanted("text_replace_all_s");
     const bool upper = bench::Wanted("text_case_change_s");
@@ -47,7 +40,7 @@ int main(int argc, char** argv) {
     const QString large = dir + "/vorbix-bench-case.txt";
     const QByteArray smallBytes = bench::PolishText(qsizetype(1) * 1024 * 1024, kWordsWithA);
     const QByteArray largeBytes = bench::PolishText(qsizetype(10) * 1024 * 1024);
-    if (!WriteFile(small, smallBytes) || !WriteFile(large, largeBytes)) {
+    if (!bench::WriteFile(small, smallBytes) || !bench::WriteFile(large, largeBytes)) {
         std::fprintf(stderr, "cannot write the texts in %s\n", qPrintable(dir));
         return 1;
     }

@@ -38,16 +38,10 @@ QByteArray PolishText(qsizetype size, int width = 60) {
     return out;
 }
 
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    bench::UseOffscreenUnlessSet();
     TAplikacja app(argc, argv);
     if (!bench::AnyWanted({"text_rtf_export_s", "text_rtf_import_s", "text_print_pdf_s",
                            "text_print_pdf_peak_mib"}))
@@ -68,7 +62,7 @@ int main(int argc, char** argv) {
     // Printing first, while the process is small: its peak memory is the job's own.
     if (bench::AnyWanted({"text_print_pdf_s", "text_print_pdf_peak_mib"})) {
         const QByteArray bytes = PolishText(qsizetype(1) * 1024 * 1024, 64);
-        ok = ok && WriteAll(source, bytes);
+        ok = ok && bench::WriteFile(source, bytes);
         main->LoadTextDocument(source);
         bench::SettleEvents();
         std::fprintf(stderr, "lines to print: %d\n", main->Edytor->LineCount());
@@ -90,7 +84,7 @@ int main(int argc, char** argv) {
 
     if (bench::AnyWanted({"text_rtf_export_s"})) {
         const QByteArray bytes = PolishText(qsizetype(10) * 1024 * 1024);
-        ok = ok && WriteAll(source, bytes);
+        ok = ok && bench::WriteFile(source, bytes);
         main->LoadTextDocument(source);
         bench::SettleEvents();
         double best = 1e30;
@@ -108,7 +102,7 @@ int main(int argc, char** argv) {
         // An RTF file of 10 MiB: a Polish text as the export writes it.
         const QString text = cp1250::Decode(PolishText(qsizetype(10) * 1024 * 1024 * 2 / 5));
         QByteArray rtf = TRtfWriter::Document(text, TRtfFont{});
-        ok = ok && WriteAll(rtfIn, rtf);
+        ok = ok && bench::WriteFile(rtfIn, rtf);
         std::fprintf(stderr, "RTF file: %.1f MiB\n", rtf.size() / 1048576.0);
         rtf.clear();
         seam::SetHook([&](const seam::Request&) { return seam::Reply::Accept(rtfIn); });

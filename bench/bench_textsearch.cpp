@@ -76,8 +76,7 @@ double SpellRun(TMain* main, const QString& text, bool& clean) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    bench::UseOffscreenUnlessSet();
     TAplikacja app(argc, argv);
     const bool spell = bench::Wanted("spell_full_run_s");
     const bool find = bench::AnyWanted({"text_find_next_ms", "text_find_first_ms"});

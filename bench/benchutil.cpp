@@ -17,21 +17,18 @@ namespace bench {
 
 bool Wanted(const std::string& name) {
     const char* f = std::getenv("FILTER");
-    if (!f || !*f)
-        return true;
+    if (!f || !*f) return true;
     return std::regex_search(name, std::regex(f));
 }
 
 bool AnyWanted(std::initializer_list<std::string> names) {
     for (const auto& n : names)
-        if (Wanted(n))
-            return true;
+        if (Wanted(n)) return true;
     return false;
 }
 
 void Report(const std::string& name, double value, const std::string& unit) {
-    if (!Wanted(name))
-        return;
+    if (!Wanted(name)) return;
     std::printf("BENCH %s %.4g %s\n", name.c_str(), value, unit.c_str());
     std::fflush(stdout);
 }
@@ -39,10 +36,8 @@ void Report(const std::string& name, double value, const std::string& unit) {
 int64_t HexDocumentBytes() {
     const char* s = std::getenv("BENCH_SIZE_MB");
     int64_t mb = (s && *s) ? std::atoll(s) : 1024;
-    if (mb < 1)
-        mb = 1;
-    if (mb > 2047)
-        mb = 2047;
+    if (mb < 1) mb = 1;
+    if (mb > 2047) mb = 2047;
     return mb * 1024 * 1024;
 }
 
@@ -63,6 +58,15 @@ QString ScratchDir() {
     QString dir = (d && *d) ? QString::fromLocal8Bit(d) : QDir::tempPath();
     QDir().mkpath(dir);
     return dir;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+void UseOffscreenUnlessSet() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 void MakeFile(const QString& path, int64_t size, uint8_t seed) {
@@ -88,8 +92,7 @@ int64_t StatusKiB(const char* key) {
     std::string line;
     const std::string k = std::string(key) + ":";
     while (std::getline(in, line))
-        if (line.rfind(k, 0) == 0)
-            return std::atoll(line.c_str() + k.size());
+        if (line.rfind(k, 0) == 0) return std::atoll(line.c_str() + k.size());
     return 0;
 }
 } // namespace

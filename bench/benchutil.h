@@ -26,6 +26,8 @@ double CpSeconds(const QString& src, const QString& dst);
 
 // A folder for large scratch files (BENCH_DIR, default the system temp folder).
 QString ScratchDir();
+// Writes the bytes as the whole file; false when that failed.
+bool WriteFile(const QString& path, const QByteArray& bytes);
 // Writes a file of size bytes: lines of 80 pseudo-random letters.
 void MakeFile(const QString& path, int64_t size, uint8_t seed = 1);
 
@@ -33,6 +35,9 @@ void MakeFile(const QString& path, int64_t size, uint8_t seed = 1);
 extern const QStringList kPolishWords;
 // Lines of Polish prose made of words, CR LF breaks, in Windows-1250, about size bytes.
 QByteArray PolishText(qsizetype size, const QStringList& words = kPolishWords);
+// Windows go to the offscreen platform unless QT_QPA_PLATFORM names one
+// (before the application object is made).
+void UseOffscreenUnlessSet();
 // Lets the event loop lay out and paint what is pending.
 void SettleEvents();
 
